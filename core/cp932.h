@@ -1,0 +1,32 @@
+#pragma once
+// Shift-JIS (code page 932) text. Set files, settings and marks stay CP932
+// bytes from read to write; only display needs Unicode (UTF-8 here).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cp932 {
+
+// Lenient: a byte sequence that is not CP932 becomes U+FFFD, never an error,
+// so a damaged set still shows and drills.
+std::string decode(std::string_view bytes);
+
+// Strict: empty when the text holds a character CP932 cannot carry. A round
+// trip is checked because some encoders map characters one way only.
+std::optional<std::string> encode(std::string_view utf8);
+
+// For typed answers: every character CP932 cannot carry becomes a NUL byte.
+// File lines never hold NUL, so such an answer can never match.
+std::string encodeTyped(std::string_view utf8);
+
+// Encodes a program literal; the literal is known to be encodable.
+std::string sj(std::string_view utf8);
+
+bool isLeadByte(unsigned char byte);
+
+// Byte length of the longest prefix of at most maxBytes that does not split a
+// double-byte character.
+std::size_t safeCut(std::string_view bytes, std::size_t maxBytes);
+
+} // namespace cp932

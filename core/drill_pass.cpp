@@ -1,0 +1,74 @@
+// Starting a pass and the two progress displays on the window surface.
+#include "drill.h"
+
+#include "bitmap_file.h"
+
+Drill::Drill(const ProgramDir& dir, Dialogs& dialogs, Sounds& sounds, const Screen& screen)
+    : dir_(dir), dialogs_(dialogs), sounds_(sounds), screen_(screen), dispatcher_(dialogs) {}
+
+void Drill::blankStrip() {
+    const int x0 = 0 - state.StripDX;
+    const int x1 = 1000 - state.StripDX;
+    form.surface.blankRow(x0, x1, 420 - state.StripDY);
+    form.surface.blankRow(x0, x1, 430 - state.StripDY);
+}
+
+void Drill::BeginPass() {
+    const auto& list = state.QuestionList;
+    if (list.size() > 2) {
+        form.ShadowLabel2.text = list[1];
+        blankStrip();
+        state.Position = 1;
+        const int count = questionCount(list);
+        for (int k = 1; k <= count && k <= MaxQuestions; ++k) {
+            if (state.Passed[k] == 0) {
+                form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY,
+                                  std::to_string(k), colours::White);
+                state.Queue[state.Position] = baseLineOf(k);
+                ++state.Position;
+            }
+        }
+        EraseMarks();
+        form.allmondai.text = std::to_string(state.Position - 1);
+    }
+    state.QueueLength = state.Position - 1;
+    state.Position = 1;
+    state.MissInPass = 0;
+    ShowQuestion();
+}
+
+void Drill::PaintStripNumber(Colour colour) {
+    const int k = questionNumberOf(state.CurrentBase);
+    form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY, std::to_string(k), colour);
+}
+
+void Drill::drawBitmap(int x, int y, const std::string& name) {
+    auto path = dir_.resolve(name);
+    BitmapSize size = readBitmapSize(path, name);
+    form.surface.bitmap(x, y, size.width, size.height, name, path);
+}
+
+void Drill::PaintMark(bool right) {
+    if (right) {
+        drawBitmap(state.RightMarkX + 82 - state.MarkDX, 364 - state.MarkDY, "right.bmp");
+        state.RightMarkX += 5;
+    } else {
+        drawBitmap(state.WrongMarkX + 82 - state.MarkDX, 371 - state.MarkDY, "wrong.bmp");
+        state.WrongMarkX += 5;
+    }
+}
+
+void Drill::EraseMarks() {
+    state.RightMarkX = 0;
+    state.WrongMarkX = 0;
+    drawBitmap(80 - state.MarkDX, 364 - state.MarkDY,
+               screen_.width() >= 900 ? "kesu.bmp" : "kesu2.bmp");
+}
+
+int Drill::RightRate() const {
+    const long long total = static_cast<long long>(state.TotalRight) + state.TotalWrong;
+    if (total == 0) {
+        return 0;
+    }
+    return static_cast<int>(static_cast<long long>(state.TotalRight) * 100 / total);
+}

@@ -1,0 +1,86 @@
+#include "errors.h"
+#include "file_writer.h"
+#include "line_list.h"
+#include "set_loader.h"
+#include "temp_program_dir.h"
+
+#include <gtest/gtest.h>
+
+TEST(LineReader, EveryLineEnding) {
+    EXPECT_EQ(splitLines("a\r\nb\r\n"), (LineList{"a", "b"}));
+    EXPECT_EQ(splitLines("a\rb\nc"), (LineList{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\n\nb"), (LineList{"a", "", "b"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (LineList{"a", ""}));
+    EXPECT_EQ(splitLines("a\n\r"), (LineList{"a", ""}));
+    EXPECT_EQ(splitLines(""), LineList{});
+    EXPECT_EQ(splitLines("\r\n"), LineList{""});
+    EXPECT_EQ(splitLines(std::string("a\r\nb\0c\r\nd", 9)), (LineList{"a", "b"}));
+    EXPECT_EQ(splitLines("  spaced  \r\n"), LineList{"  spaced  "});
+}
+
+TEST(LineReader, BytesThatAreNotCp932StayAsTheyAre) {
+    LineList lines = splitLines("\x81\r\n\xFF\xA0z");
+    EXPECT_EQ(lines, (LineList{"\x81", "\xFF\xA0z"}));
+}
+
+TEST(LineWriter, CrLfAfterEveryLineAndAtomicReplace) {
+    TempProgramDir dir;
+    auto path = dir.path("out.txt");
+    FileWriter::writeLines(path, {"a", "", "b"}, "out.txt");
+    EXPECT_EQ(dir.read("out.txt"), "a\r\n\r\nb\r\n");
+    FileWriter::writeLines(path, {}, "out.txt");
+    EXPECT_EQ(dir.read("out.txt"), "");
+    // No temporary file is left behind.
+    int files = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.root())) {
+        ++files;
+    }
+    EXPECT_GE(files, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("out.txt.tmp-" + std::to_string(getpid()))));
+}
+
+TEST(LineWriter, AFailedWriteLeavesTheOldFileWhole) {
+    TempProgramDir dir;
+    dir.write("keep.txt", "old\r\n");
+    FileWriter::setFaultHook([](const std::filesystem::path&) { return false; });
+    EXPECT_THROW(FileWriter::writeLines(dir.path("keep.txt"), {"new"}, "keep.txt"),
+                 FileCreateError);
+    FileWriter::setFaultHook(nullptr);
+    EXPECT_EQ(dir.read("keep.txt"), "old\r\n");
+    try {
+        FileWriter::writeLines(dir.path("missing/dir/x.txt"), {"x"}, "x.txt");
+        FAIL();
+    } catch (const FileCreateError& e) {
+        EXPECT_STREQ(e.what(), "ファイル x.txt を作成できません");
+    }
+}
+
+TEST(SetLoader, ReadsRefusesAndReports) {
+    TempProgramDir dir;
+    dir.writeLines("jhgram/Tango01.txt", numberedSet(32));
+    EXPECT_EQ(loadSetFile(dir.dir().resolve("jhgram\\tango01.txt"), "x").size(), 130u);
+    dir.writeLines("big.txt", numberedSet(33));
+    EXPECT_THROW(loadSetFile(dir.path("big.txt"), "big.txt"), SetTooLargeError);
+    try {
+        loadSetFile(dir.path("none.txt"), "jhgram\\none.txt");
+        FAIL();
+    } catch (const FileOpenError& e) {
+        EXPECT_STREQ(e.what(), "ファイル jhgram\\none.txt は開けません");
+    }
+    // A set of 32 questions plus three stray lines is still 32 questions.
+    LineList lines = numberedSet(32);
+    lines.insert(lines.end(), {"x", "y", "z"});
+    dir.writeLines("stray.txt", lines);
+    EXPECT_NO_THROW(loadSetFile(dir.path("stray.txt"), "stray.txt"));
+}
+
+TEST(ProgramDirResolver, BackslashNamesWithCaseFallback) {
+    TempProgramDir dir;
+    dir.write("TOEIC700/TOEIC700_001.txt", "x");
+    dir.write("jhgram/Tango01.txt", "y");
+    EXPECT_EQ(dir.dir().resolve("TOEIC700\\TOEIC700_001.txt"),
+              dir.path("TOEIC700/TOEIC700_001.txt"));
+    EXPECT_EQ(dir.dir().resolve("JHGRAM\\tango01.TXT"), dir.path("jhgram/Tango01.txt"));
+    EXPECT_EQ(dir.dir().resolve("image\\01.bmp"), dir.path("image/01.BMP"));
+    EXPECT_EQ(dir.dir().resolve("nowhere\\x.txt"), dir.path("nowhere/x.txt"));
+}

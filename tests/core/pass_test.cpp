@@ -1,0 +1,181 @@
+#include "cp932.h"
+#include "drill_harness.h"
+
+#include <gtest/gtest.h>
+
+TEST(Pass, FreshSetQueuesEveryQuestionInWhite) {
+    DrillHarness h;
+    h.load(numberedSet(30));
+    for (int k = 1; k <= 30; ++k) {
+        EXPECT_EQ(h.state().Queue[k], 4 * k - 2);
+        EXPECT_EQ(h.numberColour(k), colours::White) << k;
+    }
+    EXPECT_EQ(h.state().QueueLength, 30);
+    EXPECT_EQ(h.form().allmondai.text, "30");
+    EXPECT_EQ(h.form().ShadowLabel2.text, "Type the answer");
+    EXPECT_EQ(h.form().Bangodisp.text, "1");
+    EXPECT_EQ(h.form().tangodisp.text, "question 1");
+    EXPECT_TRUE(h.form().Timer3Enabled);
+    EXPECT_FALSE(h.form().SpdBtnTimer.visible);
+    // Question 1 does not bring up the status panel.
+    EXPECT_FALSE(h.form().henko_panel.visible);
+    // Wide screen: numbers 23 pixels apart on row 363, marker row at 376.
+    EXPECT_EQ(h.form().surface.charAt(26, 363)->first, '1');
+    EXPECT_EQ(h.form().surface.charAt(49, 363)->first, '2');
+    auto marker = h.form().surface.charAt(26, 376);
+    EXPECT_EQ(marker->first, 'o');
+    EXPECT_EQ(marker->second, colours::Yellow);
+    EXPECT_EQ(h.form().surface.charAt(50, 376)->second, colours::DarkBlue);
+}
+
+TEST(Pass, NarrowScreenMovesStripAndMarks) {
+    DrillHarness h(800);
+    h.load(numberedSet(3));
+    // 20 pixels per question on row 315.
+    EXPECT_EQ(h.form().surface.charAt(23, 315)->first, '1');
+    EXPECT_EQ(h.form().surface.charAt(43, 315)->first, '2');
+    h.answer("answer1");
+    const SurfaceOp* mark = h.form().surface.topAt(82 + 255, 9);
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->bitmapName, "right.bmp");
+    EXPECT_EQ(mark->x, 337);
+    // The narrow screen erases with its own bitmap.
+    bool narrowErase = false;
+    for (const auto& op : h.form().surface.ops()) {
+        narrowErase |= op.bitmapName == "kesu2.bmp";
+    }
+    EXPECT_TRUE(narrowErase);
+}
+
+TEST(Pass, ReaskQueuesOnlyMissedQuestions) {
+    DrillHarness h;
+    h.load(numberedSet(8));
+    for (int k = 1; k <= 8; ++k) {
+        if (k == 3 || k == 7) {
+            h.answer("wrong");
+            h.run([&] { h.drill->kotakesuClick(); });
+        }
+        h.answer("answer" + std::to_string(k));
+    }
+    h.dialogs.answers = {};
+    // The last answer ended the pass; the re-ask offer was answered No, then No.
+    EXPECT_TRUE(h.dialogs.saw("confirm: 全問終了しました｡間違った問題だけを出題しますか ?"));
+
+    DrillHarness r;
+    r.load(numberedSet(8));
+    r.dialogs.answers = {Answer::Yes};
+    for (int k = 1; k <= 8; ++k) {
+        if (k == 3 || k == 7) {
+            r.answer("wrong");
+            r.run([&] { r.drill->kotakesuClick(); });
+        }
+        r.answer("answer" + std::to_string(k));
+    }
+    EXPECT_EQ(r.state().QueueLength, 2);
+    EXPECT_EQ(r.state().Queue[1], 10);
+    EXPECT_EQ(r.state().Queue[2], 26);
+    EXPECT_EQ(r.numberColour(3), colours::White);
+    EXPECT_EQ(r.numberColour(7), colours::White);
+    EXPECT_FALSE(r.numberColour(1));
+    EXPECT_TRUE(r.drill->PracticeMode);
+    EXPECT_EQ(r.form().henko_panel.text, cp932::sj("落ち着いて！！"));
+    EXPECT_TRUE(r.dialogs.saw("info: これからは練習モードです。"));
+}
+
+TEST(Pass, EmptyOrTitleOnlyListShowsNothing) {
+    DrillHarness h;
+    h.load({"title", "instruction"});
+    EXPECT_EQ(h.state().QueueLength, 0);
+    EXPECT_EQ(h.form().Bangodisp.text, "");
+    EXPECT_EQ(h.form().ShadowLabel2.text, "");
+    EXPECT_EQ(h.form().allmondai.text, "");
+    EXPECT_FALSE(h.numberColour(1));
+}
+
+TEST(Pass, RightRate) {
+    DrillHarness h;
+    EXPECT_EQ(h.drill->RightRate(), 0);
+    h.state().TotalRight = 2;
+    h.state().TotalWrong = 1;
+    EXPECT_EQ(h.drill->RightRate(), 66);
+    h.state().TotalRight = 30000000;
+    h.state().TotalWrong = 0;
+    EXPECT_EQ(h.drill->RightRate(), 100);
+}
+
+TEST(Presentation, FontSizeTable) {
+    struct Case {
+        size_t len;
+        int size;
+    } cases[] = {{0, 0},   {1, 24},  {35, 24}, {36, 23}, {40, 23}, {41, 22},
+                 {45, 22}, {46, 21}, {50, 21}, {51, 20}, {55, 20}, {56, 18},
+                 {60, 18}, {61, 17}, {65, 17}, {66, 16}, {200, 16}};
+    for (auto c : cases) {
+        EXPECT_EQ(Drill::questionFontSize(c.len), c.size) << c.len;
+    }
+    DrillHarness h;
+    h.load(setLines("t", "i",
+                    {{std::string(36, 'x'), std::string(10, 'y'), " ", "a"},
+                     {std::string(35, 'x'), std::string(10, 'y'), " ", "b"},
+                     {cp932::sj("あいうえおかきくけこさしすせそたちつてと"), "", " ", "c"},
+                     {"", "", std::string(80, 'z'), "d"}}));
+    EXPECT_EQ(h.form().tangodisp.font.size, 23);
+    EXPECT_EQ(h.form().imidisp2.font.size, 23);
+    EXPECT_EQ(h.form().TrackBar1Position, 23);
+    h.answer("a");
+    EXPECT_EQ(h.form().tangodisp.font.size, 24);
+    h.answer("b");
+    EXPECT_EQ(h.form().tangodisp.font.size, 23);
+    h.answer("c");
+    // Both lines empty: the previous size stays, whatever line 3 holds.
+    EXPECT_EQ(h.form().tangodisp.font.size, 23);
+}
+
+TEST(Presentation, PictureTable) {
+    EXPECT_EQ(Drill::pictureFor(-1), "image\\01.BMP");
+    EXPECT_EQ(Drill::pictureFor(0), "image\\01.BMP");
+    EXPECT_EQ(Drill::pictureFor(1), "image\\02.BMP");
+    EXPECT_EQ(Drill::pictureFor(9), "image\\10.BMP");
+    EXPECT_EQ(Drill::pictureFor(10), "image\\01.BMP");
+    EXPECT_EQ(Drill::pictureFor(19), "image\\10.BMP");
+    EXPECT_EQ(Drill::pictureFor(20), "image\\11.BMP");
+    EXPECT_EQ(Drill::pictureFor(21), "image\\12.BMP");
+    EXPECT_EQ(Drill::pictureFor(22), "image\\19.BMP");
+    EXPECT_EQ(Drill::pictureFor(29), "image\\26.BMP");
+    EXPECT_EQ(Drill::pictureFor(30), "image\\27.BMP");
+    EXPECT_EQ(Drill::pictureFor(35), "image\\27.BMP");
+}
+
+TEST(Presentation, MissingPictureStopsAtThatStep) {
+    DrillHarness h;
+    std::filesystem::remove(h.folder.path("image/01.BMP"));
+    h.load(numberedSet(2));
+    ASSERT_EQ(h.dialogs.errors().size(), 1u);
+    EXPECT_EQ(h.dialogs.errors()[0], "ファイル image\\01.BMP は開けません");
+    // The queue was built before the picture failed.
+    EXPECT_EQ(h.state().QueueLength, 2);
+    EXPECT_EQ(h.form().tangodisp.text, "");
+}
+
+TEST(Presentation, EmptyListChangesOnlyPictureAndBase) {
+    DrillHarness h;
+    h.state().PictureStep = 22;
+    h.state().Queue[1] = 6;
+    h.run([&] { h.drill->ShowQuestion(); });
+    EXPECT_EQ(h.form().Image2Picture, "image\\19.BMP");
+    EXPECT_EQ(h.state().CurrentBase, 6);
+    EXPECT_FALSE(h.form().Timer3Enabled);
+    EXPECT_TRUE(h.form().SpdBtnTimer.visible);
+}
+
+TEST(Presentation, SliderClampsAndRunsOnlyOnChange) {
+    DrillHarness h;
+    h.form().tangodisp.font.size = 8;
+    h.drill->setTrackBar1Position(22);
+    EXPECT_EQ(h.form().tangodisp.font.size, 8); // unchanged position: handler not run
+    h.drill->setTrackBar1Position(5);
+    EXPECT_EQ(h.form().TrackBar1Position, 10);
+    EXPECT_EQ(h.form().tangodisp.font.size, 10);
+    h.drill->setTrackBar1Position(99);
+    EXPECT_EQ(h.form().imidisp2.font.size, 30);
+}
