@@ -1,0 +1,112 @@
+// The one-time initialisation and the finish button.
+#include "catalogue.h"
+
+#include "cp932.h"
+#include "settings_file.h"
+
+#include <cmath>
+
+namespace {
+
+// Multiplies and rounds, halves away from zero.
+int scaled(int value, int numerator, int denominator) {
+    return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
+}
+
+} // namespace
+
+Catalogue::Catalogue(Drill& drill) : drill_(drill) {
+    drill_.onSetCompleted = [this](const std::string& entry) { setCompleted(entry); };
+}
+
+Catalogue::~Catalogue() {
+    drill_.onSetCompleted = nullptr;
+}
+
+void Catalogue::fitToScreen() {
+    Form& f = drill_.form;
+    DrillState& st = drill_.state;
+    const int screenWidth = drill_.screen().width();
+    if (screenWidth >= 900) {
+        st.StripDX = 0;
+        st.StripDY = 57;
+        st.MarkDX = -305;
+    } else {
+        // The divisor is the outer width before scaling.
+        const int divisor = f.Width + 120;
+        f.ScaleRatio = static_cast<double>(screenWidth) / divisor;
+        f.Width = scaled(f.Width, screenWidth, divisor);
+        f.Height = scaled(f.Height, screenWidth, divisor);
+        for (Control* c :
+             {&f.Bangodisp,    &f.tangodisp,   &f.imidisp,    &f.imidisp2,   &f.imidisp3,
+              &f.Memo1,        &f.Memo2,       &f.Memo3,      &f.Memo4,      &f.allmondai,
+              &f.Panel4,       &f.henko_panel, &f.AllCountR_, &f.AllCountW_, &f.tokuten,
+              &f.ShadowLabel2, &f.SpdBtnTimer, &f.SpdBtnhint, &f.SpdBtnSaku, &f.RadioGroup1,
+              &f.Henkou,       &f.Tuika,       &f.Sakujo,     &f.Button2,    &f.NewMondai,
+              &f.Hozon,        &f.Button6}) {
+            c->font.size = scaled(c->font.size, screenWidth, divisor);
+        }
+        st.StripDX = 3;
+        st.StripDY = 105;
+        st.MarkDX = -255;
+    }
+    st.MarkDY = 355;
+}
+
+void Catalogue::centreOnScreen() {
+    Form& f = drill_.form;
+    f.Top = (drill_.screen().height() - f.Height) / 2;
+    f.Left = (drill_.screen().width() - f.Width) / 2;
+}
+
+void Catalogue::FormCreate() {
+    if (created_) {
+        return;
+    }
+    // Set first: a box opened by a failing step hands the activation back.
+    created_ = true;
+    Form& f = drill_.form;
+    DrillState& st = drill_.state;
+
+    fitToScreen();
+    centreOnScreen();
+    st.QuestionList.clear();
+    st.SettingsList.clear();
+    st.CurrentBase = 2;
+    st.CurrentFileName.clear();
+    st.Position = 1;
+    st.TimeLimit = 20;
+    st.SecondsLeft = 20;
+    f.Panel4.text = std::to_string(st.TimeLimit);
+    f.ShadowLabel2.font.name = "Times New Roman";
+
+    st.SettingsList = readSettings(drill_.programDir());
+    applySettings(st.SettingsList, f);
+
+    // The counts of the last run (lines 26 and 27) are not carried over.
+    st.TotalRight = 0;
+    st.TotalWrong = 0;
+    f.AllCountR_.text = "0";
+    f.AllCountW_.text = std::to_string(st.TotalWrong);
+    f.tokuten.text = std::to_string(drill_.RightRate()) + cp932::sj("％");
+}
+
+void Catalogue::SpdBtnTojiruClick() {
+    Form& f = drill_.form;
+    f.Timer3Enabled = false;
+    // A pending wrong answer's red is never saved.
+    f.Memo1.font.color = drill_.normalAnswerColour();
+    if (drill_.dialogs().confirm("終了してもよろしいですか？", true) == Answer::Yes) {
+        drill_.dialogs().information(
+            "お疲れさまでした。 「継続は力なり」  次回もがんばりましょう。");
+        // The list held since start-up stays in use should the save fail.
+        drill_.state.SettingsList = saveSettings(drill_.programDir(), f, drill_.state);
+        drill_.dialogs().closeMainWindow();
+        return;
+    }
+    if (drill_.awaitingAcknowledgement()) {
+        f.focus = FocusRequest::Kotakesu;
+    } else {
+        drill_.kotakesuClick();
+    }
+}

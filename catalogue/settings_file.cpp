@@ -1,0 +1,99 @@
+#include "settings_file.h"
+
+#include "errors.h"
+#include "file_writer.h"
+#include "integer_text.h"
+
+#include <string>
+
+namespace {
+
+// Style lines keep only their low 8 bits.
+std::uint8_t styleOf(const LineList& lines, long index) {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(integerLine(lines, index)) & 0xFF);
+}
+
+void put(LineList& lines, long index, std::string value) {
+    if (index < 0 || static_cast<size_t>(index) >= lines.size()) {
+        throw ListIndexError(index);
+    }
+    lines[static_cast<size_t>(index)] = std::move(value);
+}
+
+void put(LineList& lines, long index, std::int32_t value) {
+    put(lines, index, std::to_string(value));
+}
+
+} // namespace
+
+LineList readSettings(const ProgramDir& dir) {
+    return readLineFile(dir.resolve(SettingsFileName), SettingsFileName);
+}
+
+void applySettings(const LineList& lines, Form& form) {
+    Font* const fonts[] = {&form.tangodisp.font, &form.imidisp.font, &form.imidisp2.font,
+                           &form.Memo2.font, &form.Memo1.font};
+    for (long i = 0; i < 5; ++i) {
+        fonts[i]->name = lineAt(lines, 1 + i);
+    }
+    for (long i = 0; i < 5; ++i) {
+        fonts[i]->color = integerLine(lines, 6 + i);
+    }
+    form.Memo2.font.size = integerLine(lines, 14);
+    form.Memo1.font.size = integerLine(lines, 15);
+    for (long i = 0; i < 5; ++i) {
+        fonts[i]->style = styleOf(lines, 16 + i);
+    }
+    form.tangodisp.color = integerLine(lines, 21);
+    form.imidisp.color = integerLine(lines, 22);
+    form.imidisp2.color = integerLine(lines, 23);
+    form.imidisp3.color = integerLine(lines, 24);
+    form.Bangodisp.color = integerLine(lines, 25);
+    form.Memo2.color = integerLine(lines, 28);
+    form.Memo1.color = integerLine(lines, 29);
+
+    // The question-font dialog keeps its design size.
+    form.FontDialog1.name = lineAt(lines, 1);
+    form.FontDialog1.color = integerLine(lines, 6);
+    form.FontDialog1.style = styleOf(lines, 16);
+
+    form.FontDialog2.name = lineAt(lines, 4);
+    form.FontDialog2.color = integerLine(lines, 9);
+    form.FontDialog2.size = integerLine(lines, 14);
+    form.FontDialog2.style = styleOf(lines, 19);
+
+    form.ColorDialog1 = integerLine(lines, 21);
+}
+
+void storeSettings(LineList& lines, const Form& form, const DrillState& state) {
+    const Control* const fields[] = {&form.tangodisp, &form.imidisp, &form.imidisp2, &form.Memo2,
+                                     &form.Memo1};
+    for (long i = 0; i < 5; ++i) {
+        put(lines, 1 + i, fields[i]->font.name);
+    }
+    for (long i = 0; i < 5; ++i) {
+        put(lines, 6 + i, fields[i]->font.color);
+    }
+    put(lines, 14, form.Memo2.font.size);
+    put(lines, 15, form.Memo1.font.size);
+    // Only bold, italic, underline and strike-out are a style; the file holds 0..15.
+    for (long i = 0; i < 5; ++i) {
+        put(lines, 16 + i, fields[i]->font.style & 0x0F);
+    }
+    put(lines, 21, form.tangodisp.color);
+    put(lines, 22, form.imidisp.color);
+    put(lines, 23, form.imidisp2.color);
+    put(lines, 24, form.imidisp3.color);
+    put(lines, 25, form.Bangodisp.color);
+    put(lines, 26, state.TotalRight);
+    put(lines, 27, state.TotalWrong);
+    put(lines, 28, form.Memo2.color);
+    put(lines, 29, form.Memo1.color);
+}
+
+LineList saveSettings(const ProgramDir& dir, const Form& form, const DrillState& state) {
+    LineList lines = readSettings(dir);
+    storeSettings(lines, form, state);
+    FileWriter::writeLines(dir.resolve(SettingsFileName), lines, SettingsFileName);
+    return lines;
+}

@@ -1,0 +1,107 @@
+#include "catalogue_harness.h"
+#include "cp932.h"
+
+#include <filesystem>
+
+using cp932::sj;
+
+TEST(Startup, WideScreenKeepsTheLayoutAndCentresTheWindow) {
+    for (int width : {900, 1280}) {
+        CatalogueHarness h(width);
+        h.screen.h = 1024;
+        h.form().Width = 800;
+        h.form().Height = 447;
+        const int designSize = h.form().tangodisp.font.size;
+        h.start();
+        EXPECT_EQ(h.state().StripDX, 0);
+        EXPECT_EQ(h.state().StripDY, 57);
+        EXPECT_EQ(h.state().MarkDX, -305);
+        EXPECT_EQ(h.state().MarkDY, 355);
+        EXPECT_EQ(h.form().ScaleRatio, 1.0);
+        EXPECT_EQ(h.form().Width, 800);
+        EXPECT_EQ(h.form().Left, (width - 800) / 2);
+        EXPECT_EQ(h.form().Top, (1024 - 447) / 2);
+        EXPECT_EQ(h.form().tangodisp.font.size, designSize);
+    }
+}
+
+TEST(Startup, NarrowScreenScalesByScreenWidthOverWindowWidthPlus120) {
+    CatalogueHarness h(899);
+    h.screen.h = 700;
+    h.form().Width = 800;
+    h.form().Height = 447;
+    h.start();
+    EXPECT_EQ(h.state().StripDX, 3);
+    EXPECT_EQ(h.state().StripDY, 105);
+    EXPECT_EQ(h.state().MarkDX, -255);
+    EXPECT_EQ(h.state().MarkDY, 355);
+    EXPECT_DOUBLE_EQ(h.form().ScaleRatio, 899.0 / 920.0);
+    EXPECT_EQ(h.form().Width, 782);  // 781.7
+    EXPECT_EQ(h.form().Height, 437); // 436.8
+    // Centred with the size after scaling, rounding toward zero.
+    EXPECT_EQ(h.form().Left, (899 - 782) / 2);
+    EXPECT_EQ(h.form().Top, (700 - 437) / 2);
+    // Design fonts shrink with the window (23 points of the question line);
+    // sizes applied afterwards from font.txt do not.
+    EXPECT_EQ(h.form().tangodisp.font.size, 22);
+    EXPECT_EQ(h.form().Memo2.font.size, 25);
+    EXPECT_EQ(h.form().Memo1.font.size, 25);
+}
+
+TEST(Startup, SetsDefaultsAppliesSettingsAndShowsZeroCounters) {
+    CatalogueHarness h;
+    LineList settings = defaultSettings();
+    settings[26] = "55"; // counts of the last run are not carried
+    settings[27] = "44";
+    h.folder.writeLines("font.txt", settings);
+    h.state().TotalRight = 3;
+    h.state().Position = 7;
+    h.start();
+    EXPECT_TRUE(h.dialogs.errors().empty());
+    EXPECT_TRUE(h.catalogue.created());
+    EXPECT_EQ(h.state().SettingsList, settings);
+    EXPECT_TRUE(h.state().QuestionList.empty());
+    EXPECT_EQ(h.state().CurrentBase, 2);
+    EXPECT_EQ(h.state().Position, 1);
+    EXPECT_EQ(h.state().TimeLimit, 20);
+    EXPECT_EQ(h.state().SecondsLeft, 20);
+    EXPECT_FALSE(h.state().LoadedBy);
+    EXPECT_EQ(h.form().Panel4.text, "20");
+    EXPECT_EQ(h.form().ShadowLabel2.font.name, "Times New Roman");
+    EXPECT_EQ(h.state().TotalRight, 0);
+    EXPECT_EQ(h.state().TotalWrong, 0);
+    EXPECT_EQ(h.form().AllCountR_.text, "0");
+    EXPECT_EQ(h.form().AllCountW_.text, "0");
+    EXPECT_EQ(h.form().tokuten.text, "0" + sj("％"));
+    EXPECT_EQ(h.form().Memo2.font.name, "Times New Roman");
+
+    // Runs once: coming back to the window after a box changes nothing.
+    h.state().TotalRight = 5;
+    h.form().Memo2.font.name = "Other";
+    h.start();
+    EXPECT_EQ(h.state().TotalRight, 5);
+    EXPECT_EQ(h.form().Memo2.font.name, "Other");
+}
+
+TEST(Startup, MissingSettingsStopsAfterTheBannerFont) {
+    CatalogueHarness h;
+    std::filesystem::remove(h.folder.path("font.txt"));
+    const Font designMemo2 = h.form().Memo2.font;
+    h.start();
+    EXPECT_EQ(h.dialogs.errors(), std::vector<std::string>{"ファイル font.txt は開けません"});
+    EXPECT_TRUE(h.catalogue.created());
+    EXPECT_EQ(h.form().ShadowLabel2.font.name, "Times New Roman");
+    EXPECT_EQ(h.form().Panel4.text, "20");
+    EXPECT_TRUE(h.state().SettingsList.empty());
+    EXPECT_EQ(h.form().Memo2.font, designMemo2);
+    EXPECT_EQ(h.form().AllCountR_.text, "");
+    EXPECT_EQ(h.form().AllCountW_.text, "");
+    EXPECT_EQ(h.form().tokuten.text, "");
+
+    // Without line 10 the finish stops before its question and writes nothing.
+    h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
+    EXPECT_EQ(h.dialogs.errors().back(), "リストのインデックスが範囲を超えています (10)");
+    EXPECT_FALSE(h.dialogs.saw("confirm3: 終了してもよろしいですか？"));
+    EXPECT_FALSE(std::filesystem::exists(h.folder.path("font.txt")));
+    EXPECT_FALSE(h.dialogs.closed);
+}
