@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""Builds the vocabulary set files of data/ from the TSV sources beside this script.
+
+Each tools/content/<folder>/<file>.tsv (UTF-8, 30 rows of
+word, part of speech, meaning, example, translation) becomes
+data/<folder>/<file>.txt in CP932 with CR LF. A source that breaks a rule is
+reported row by row and its set file is left as it was.
+
+Usage: build_sets.py [--check] [--out DATA_DIR] [TSV ...]
+       build_sets.py --skeleton FOLDER/FILE > tools/content/FOLDER/FILE.tsv
+  (no TSV: every source under tools/content/; --check: write nothing, but
+   report sources that break a rule and set files that differ from their source)
+"""
+
+import argparse
+import glob
+import os
+import sys
+
+sys.dont_write_bytecode = True  # keep the source tree free of caches
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import set_format as sf  # noqa: E402
+
+CONTENT_DIR = os.path.dirname(os.path.abspath(__file__))
+
+
+class Row:
+    def __init__(self, number, word, pos, meaning, example, translation):
+        self.number = number
+        self.word = word
+        self.pos = pos
+        self.meaning = meaning
+        self.example = example
+        self.translation = translation
+
+    def hint(self):
+        return sf.mask_word_in(self.example, self.word) + " " + self.translation
+
+    def lines(self):
+        return [self.meaning, sf.cue(self.pos, self.word), " ",
+                self.word + "#" + self.hint()]
+
+
+def read_rows(path, errors):
+    try:
+        with open(path, encoding="utf-8-sig") as f:
+            text = f.read()
+    except (OSError, UnicodeDecodeError) as e:
+        errors.append("cannot read it as UTF-8: %s" % e)
+        return []
+    rows = []
+    for number, line in enumerate(text.splitlines(), 1):
+        if line.strip() == "":
+            continue
+        fields = [field.strip() for field in line.split("\t")]
+        if len(fields) != 5:
+            errors.append("line %d: %d columns, expected 5 (word, part of speech, meaning, "
+                          "example, translation) separated by tabs" % (number, len(fields)))
+            continue
+        rows.append(Row(number, *fields))
+    return rows
+
+
+def row_problems(row):
+    """Every broken rule of one row, as text."""
+    problems = []
+    for label, text in (("word", row.word), ("part of speech", row.pos),
+                        ("meaning", row.meaning), ("example", row.example),
+                        ("translation", row.translation)):
+        if text == "":
+            problems.append("the %s is empty" % label)
+            continue
+        bad = sf.cp932_problem(text)
+        if bad:
+            problems.append("%s: %s (use ～ U+FF5E for a wave dash, ー or － for a dash)"
+                            % (label, bad))
+    if problems:
+        return problems
+
+    bad = sf.answer_problem(row.word)
+    if bad:
+        problems.append(bad)
+    elif sf.letter_count(row.word) < 3:
+        problems.append("the word %r has fewer than 3 letters" % row.word)
+    if row.pos not in sf.POS_TAGS:
+        problems.append("part of speech %r is not one of %s"
+                        % (row.pos, " ".join(sf.POS_TAGS)))
+    if not sf.has_japanese(row.meaning):
+        problems.append("the meaning %r holds no Japanese" % row.meaning)
+    if sf.byte_length(row.meaning) > sf.MAX_QUESTION_LINE:
+        problems.append("the meaning is %d bytes, more than %d"
+                        % (sf.byte_length(row.meaning), sf.MAX_QUESTION_LINE))
+    if not sf.has_japanese(row.translation):
+        problems.append("the translation %r holds no Japanese" % row.translation)
+    exact = sf.occurrences(row.word, row.example)
+    anycase = sf.occurrences(row.word, row.example, ignore_case=True)
+    if exact != 1 or anycase != 1:
+        problems.append("the example must hold the word %r exactly once in exactly that form "
+                        "(found %d, %d ignoring case)" % (row.word, exact, anycase))
+    elif "#" in row.example or "#" in row.translation:
+        problems.append("the example and translation may not hold \"#\"")
+    else:
+        problems += sf.hint_problems(row.hint())
+    for line in row.lines()[:2]:
+        if sf.byte_length(line) > sf.MAX_QUESTION_LINE:
+            problems.append("question line %r is longer than %d bytes"
+                            % (line, sf.MAX_QUESTION_LINE))
+    return problems
+
+
+def set_problems(info, rows):
+    """Rules across the rows: count, order, meanings, agreement with the word list."""
+    problems = []
+    if len(rows) != sf.QUESTIONS:
+        problems.append("%d rows, a set needs exactly %d" % (len(rows), sf.QUESTIONS))
+    words = [r.word for r in rows]
+    if [sf.sort_key(w) for w in words] != sorted(sf.sort_key(w) for w in words):
+        problems.append("the words are not in alphabetical order (ignoring case)")
+    seen = {}
+    for r in rows:
+        if r.meaning in seen:
+            problems.append("line %d: the meaning %r is also the meaning of %r on line %d; "
+                            "make it point at one word" % (r.number, r.meaning,
+                                                           seen[r.meaning].word,
+                                                           seen[r.meaning].number))
+        else:
+            seen[r.meaning] = r
+    try:
+        listed = sf.read_wordlist(info.wordlist)[info.first:info.first + sf.QUESTIONS]
+    except OSError as e:
+        return problems + ["cannot read the word list %s: %s" % (info.wordlist, e)]
+    if len(rows) == sf.QUESTIONS and len(listed) == sf.QUESTIONS:
+        for index, (r, (word, pos)) in enumerate(zip(rows, listed)):
+            if r.word != word:
+                problems.append("line %d: the word %r is not the list's word %r "
+                                "(tools/wordlists/%s, entry %d)"
+                                % (r.number, r.word, word, info.wordlist,
+                                   info.first + index + 1))
+            elif r.pos != pos:
+                problems.append("line %d: part of speech %s differs from the list's %s for %r"
+                                % (r.number, r.pos, pos, word))
+    elif len(listed) != sf.QUESTIONS:
+        problems.append("tools/wordlists/%s has no full set of words for this file"
+                        % info.wordlist)
+    return problems
+
+
+def build(path, out_dir, check_only):
+    """Checks one source and writes its set file; returns the problems found."""
+    rel = os.path.relpath(path, CONTENT_DIR)
+    if rel.startswith(".."):
+        rel = path
+    folder = os.path.basename(os.path.dirname(os.path.abspath(path)))
+    name = os.path.splitext(os.path.basename(path))[0] + ".txt"
+    info = sf.find_set(folder, name)
+    if info is None or not info.is_vocab:
+        return ["%s: no vocabulary set is called %s/%s" % (rel, folder, name)]
+
+    errors = []
+    rows = read_rows(path, errors)
+    for r in rows:
+        errors += ["line %d (%s): %s" % (r.number, r.word, p) for p in row_problems(r)]
+    errors += set_problems(info, rows)
+    if errors:
+        return ["%s: %s" % (rel, e) for e in errors]
+
+    lines = [info.title, sf.VOCAB_INSTRUCTION]
+    for r in rows:
+        lines += r.lines()
+    body = sf.encode_lines(lines)
+    target_dir = os.path.join(out_dir, info.folder)
+    target = os.path.join(target_dir, info.name)
+    if check_only:
+        # The set file must be what its source builds, or someone edited one of them alone.
+        try:
+            with open(target, "rb") as f:
+                current = f.read()
+        except OSError:
+            current = None
+        if current != body:
+            return ["%s: %s/%s does not match its source; run build_sets.py"
+                    % (rel, info.folder, info.name)]
+        return []
+    os.makedirs(target_dir, exist_ok=True)
+    temp = target + ".tmp"
+    with open(temp, "wb") as f:
+        f.write(body)
+    os.replace(temp, target)
+    return []
+
+
+def skeleton(name):
+    """Prints the start of a source: the set's 30 words and parts of speech from its list."""
+    folder, _, base = name.replace("\\", "/").partition("/")
+    info = sf.find_set(folder, os.path.splitext(base)[0] + ".txt")
+    if info is None or not info.is_vocab:
+        print("no vocabulary set is called %s" % name)
+        return 1
+    for word, pos in sf.read_wordlist(info.wordlist)[info.first:info.first + sf.QUESTIONS]:
+        print("\t".join([word, pos, "", "", ""]))
+    return 0
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("sources", nargs="*", help="TSV files (default: all)")
+    parser.add_argument("--out", default=os.path.join(sf.REPO_DIR, "data"),
+                        help="data folder to write into (default: data/ of the repo)")
+    parser.add_argument("--check", action="store_true", help="check only: write nothing, report set files that differ from their source")
+    parser.add_argument("--skeleton", metavar="FOLDER/FILE",
+                        help="print the word and part-of-speech columns of a new source "
+                             "(e.g. TOEIC700/TOEIC700_001) and stop")
+    args = parser.parse_args(argv)
+    if args.skeleton:
+        return skeleton(args.skeleton)
+
+    sources = args.sources or sorted(glob.glob(os.path.join(CONTENT_DIR, "*", "*.tsv")))
+    failed = 0
+    for path in sources:
+        problems = build(path, args.out, args.check)
+        for p in problems:
+            print(p)
+        failed += bool(problems)
+    done = len(sources) - failed
+    print("build_sets: %d sources, %d %s, %d refused"
+          % (len(sources), done, "passed" if args.check else "written", failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,277 @@
+"""Shared rules of the built-in set files: names, titles, layout and cues.
+
+Used by build_sets.py (which writes vocabulary sets) and by
+../validate_sets.py (which checks every set), so the two never disagree.
+"""
+
+import os
+import re
+
+QUESTIONS = 30
+LINES = 2 + 4 * QUESTIONS
+PLACEHOLDER_MARKER = "（仮）"
+VOCAB_INSTRUCTION = "日本語の意味に合う英単語を入力しなさい。"
+
+# Byte limits of the window: question lines 1 and 2 fill a 727-pixel field at
+# the smallest size; the third line's size follows from the first two.
+MAX_QUESTION_LINE = 68
+MIN_THIRD_LINE_LIMIT = 44
+MAX_INSTRUCTION = 68
+MAX_HINT = 200
+HINT_BOX_WIDTH = 44
+HINT_BOX_LINES = 5
+
+# Part-of-speech tags of the cue, written as "（動）".
+POS_TAGS = {
+    "名": "noun",
+    "動": "verb",
+    "形": "adjective",
+    "副": "adverb",
+    "前": "preposition",
+    "接": "conjunction",
+    "代": "pronoun",
+    "助": "auxiliary verb",
+    "間": "interjection",
+    "冠": "article",
+    "数": "numeral",
+}
+
+VOCAB_FOLDERS = ("jhword", "TOEIC700", "TOEIC550")
+
+TOOLS_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+REPO_DIR = os.path.dirname(TOOLS_DIR)
+WORDLIST_DIR = os.path.join(TOOLS_DIR, "wordlists")
+
+_FULL_WIDTH_DIGITS = "０１２３４５６７８９"
+
+
+def wide_number(n):
+    return "".join(_FULL_WIDTH_DIGITS[int(d)] for d in str(n))
+
+
+class SetInfo:
+    """One catalogue entry: where its file lives and what it must hold."""
+
+    def __init__(self, folder, name, title, level=None, wordlist=None, first=0):
+        self.folder = folder
+        self.name = name
+        self.title = title
+        self.level = level  # vocabulary level ("jh", "700", "550") or None
+        self.wordlist = wordlist  # file under tools/wordlists/ the words come from
+        self.first = first  # index of the set's first word in that list
+
+    @property
+    def relpath(self):
+        return self.folder + "/" + self.name
+
+    @property
+    def is_vocab(self):
+        return self.level is not None
+
+
+def _grammar_sets():
+    rows = [
+        ("jhgram", "Tango01.txt", "様々な疑問文(1年）"),
+        ("jhgram", "tango02.txt", "様々な否定文(1年）"),
+        ("jhgram", "tango03.txt", "疑問文と否定文(1年）"),
+    ]
+    rows += [("jhgram", "tango%02d.txt" % (4 + i), "基本問題集（%s）" % wide_number(i + 1))
+             for i in range(5)]
+    rows += [
+        ("jhgram", "tango11.txt", "過去形の文(2年）"),
+        ("jhgram", "tango12.txt", "様々な疑問文(2年）"),
+        ("jhgram", "tango13.txt", "受動態の文"),
+        ("jhgram", "tango14.txt", "重要な連語（１）"),
+        ("jhgram", "tango15.txt", "重要な連語（２）"),
+    ]
+    rows += [("jhgram", "tango%d.txt" % (16 + i), "基本問題集（%s）" % wide_number(i + 1))
+             for i in range(3)]
+    rows += [
+        ("jhgram", "tango21.txt", "重要な連語集"),
+        ("jhgram", "tango22.txt", "現在完了形"),
+        ("jhgram", "tango23.txt", "文の書き換え"),
+    ]
+    rows += [("jhgram", "tango%d.txt" % (24 + i), "重要な英文（%s）" % wide_number(i + 1))
+             for i in range(3)]
+    rows += [("highexam", "tango%d.txt" % (33 + i), "文の書き換え（%s）" % wide_number(i + 1))
+             for i in range(4)]
+    rows += [("highexam", "tango%d.txt" % (31 + i), "大学入試問題集（%s）" % wide_number(i + 1))
+             for i in range(2)]
+    rows += [("semi", "tango%d.txt" % (51 + i), "重要ｲﾃﾞｨｵﾑ（%s）" % wide_number(i + 1))
+             for i in range(9)]
+    rows += [("semi", "tango%d.txt" % (60 + i), "重要ｲﾃﾞｨｵﾑ（%s）" % wide_number(i + 1))
+             for i in range(15)]
+    return [SetInfo(*row) for row in rows]
+
+
+def _vocab_sets():
+    sets = []
+    for year, first_file, count in ((1, 101, 10), (2, 111, 10), (3, 121, 5)):
+        for i in range(count):
+            sets.append(SetInfo("jhword", "tang%d.txt" % (first_file + i),
+                                "中学%d年（%s）" % (year, wide_number(i + 1)),
+                                "jh", "jh%d.txt" % year, QUESTIONS * i))
+    for n in range(1, 31):
+        sets.append(SetInfo("TOEIC700", "TOEIC700_%03d.txt" % n, "TOEIC700点英単語(%d)" % n,
+                            "700", "toeic700.txt", QUESTIONS * (n - 1)))
+    for n in range(1, 98):
+        sets.append(SetInfo("TOEIC550", "TOEIC550_%02d.txt" % n, "TOEIC550点英単語(%d)" % n,
+                            "550", "toeic550.txt", QUESTIONS * (n - 1)))
+    return sets
+
+
+ALL_SETS = _grammar_sets() + _vocab_sets()
+SETS_BY_PATH = {s.relpath: s for s in ALL_SETS}
+
+
+def find_set(folder, name):
+    """The catalogue entry for folder/name; names match without regard to case."""
+    for s in ALL_SETS:
+        if s.folder == folder and s.name.lower() == name.lower():
+            return s
+    return None
+
+
+# --- text -----------------------------------------------------------------
+
+def cp932_problem(text):
+    """None when text survives a CP932 round trip, else a description."""
+    for ch in text:
+        try:
+            back = ch.encode("cp932").decode("cp932")
+        except UnicodeEncodeError:
+            return "character %r (U+%04X) cannot be written in CP932" % (ch, ord(ch))
+        if back != ch:
+            return "character %r (U+%04X) comes back from CP932 as %r" % (ch, ord(ch), back)
+    return None
+
+
+def byte_length(text):
+    return len(text.encode("cp932"))
+
+
+_JAPANESE = re.compile("[\u3040-\u30ff\u3400-\u9fff\uf900-\ufaff\uff66-\uff9f]")
+
+
+def has_japanese(text):
+    return _JAPANESE.search(text) is not None
+
+
+def letter_count(word):
+    return sum(1 for ch in word if ch.isascii() and ch.isalpha())
+
+
+def _mask(word, blank):
+    out = []
+    seen_first = False
+    for ch in word:
+        if ch.isascii() and ch.isalpha():
+            out.append(ch if not seen_first else blank)
+            seen_first = True
+        else:
+            out.append(ch)
+    return "".join(out)
+
+
+def masked(word):
+    """The word as the hint's example shows it: first letter, then "_" per letter."""
+    return _mask(word, "_")
+
+
+def cue(pos, word):
+    """Question line 2: "（動）a＿＿＿（4文字）"."""
+    return "（%s）%s（%d文字）" % (pos, _mask(word, "＿"), letter_count(word))
+
+
+_CUE = re.compile("^（(.)）(.+)（([0-9]+)文字）$")
+
+
+def parse_cue(line):
+    """(pos, masked word, letter count) of a cue line, or None."""
+    m = _CUE.match(line)
+    if not m:
+        return None
+    return m.group(1), m.group(2), int(m.group(3))
+
+
+def sort_key(word):
+    """Alphabetical order of the sets and lists: by character, ignoring case."""
+    return word.lower()
+
+
+_ANSWER = re.compile(r"^[A-Za-z0-9'.,?!-]+( [A-Za-z0-9'.,?!-]+)*$")
+
+
+def answer_problem(answer):
+    if answer == "":
+        return "the answer is empty"
+    if "/" in answer:
+        return "the answer holds a \"/\", which cannot be typed"
+    if not _ANSWER.match(answer):
+        return ("the answer %r may only hold A-Z a-z 0-9 ' . , ? ! - "
+                "with single spaces between words" % answer)
+    return None
+
+
+def occurrences(word, text, ignore_case=False):
+    """How often word stands in text as a whole word (no letter on either side)."""
+    flags = re.IGNORECASE if ignore_case else 0
+    return len(re.findall(r"(?<![A-Za-z])" + re.escape(word) + r"(?![A-Za-z])", text, flags))
+
+
+def mask_word_in(text, word):
+    """text with the whole-word occurrence(s) of word masked as in the hint."""
+    return re.sub(r"(?<![A-Za-z])" + re.escape(word) + r"(?![A-Za-z])",
+                  lambda m: masked(word), text)
+
+
+def hint_box_lines(text):
+    """Lines the hint needs in the hint box: words wrap whole, Japanese anywhere."""
+    tokens = re.findall(r"[\x21-\x7e\uff61-\uff9f]+| |.", text)
+    lines, used = 1, 0
+    for tok in tokens:
+        size = byte_length(tok)
+        if tok == " ":
+            if used + 1 <= HINT_BOX_WIDTH:
+                used += 1
+            continue
+        while size > HINT_BOX_WIDTH - used:
+            if used == 0:  # a word wider than the box is cut where it reaches the edge
+                size -= HINT_BOX_WIDTH
+                lines += 1
+                continue
+            lines += 1
+            used = 0
+        used += size
+    return lines
+
+
+def hint_problems(hint):
+    problems = []
+    if byte_length(hint) > MAX_HINT:
+        problems.append("hint is %d bytes, more than %d" % (byte_length(hint), MAX_HINT))
+    elif hint_box_lines(hint) > HINT_BOX_LINES:
+        problems.append("hint needs %d lines of the hint box, more than %d"
+                        % (hint_box_lines(hint), HINT_BOX_LINES))
+    return problems
+
+
+def encode_lines(lines):
+    """The file's bytes: CP932, every line ended by CR LF."""
+    return "".join(line + "\r\n" for line in lines).encode("cp932")
+
+
+# --- word lists -----------------------------------------------------------
+
+def read_wordlist(name):
+    """[(word, pos)] of tools/wordlists/<name>; lines are "word<TAB>pos"."""
+    path = os.path.join(WORDLIST_DIR, name)
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\r\n")
+            if line.strip() == "":
+                continue
+            word, _, pos = line.partition("\t")
+            rows.append((word, pos))
+    return rows

@@ -1,0 +1,281 @@
+#!/usr/bin/env python3
+"""Checks every built-in set file of data/ against the rules of the set format.
+
+Prints one line per problem ("file: question N: what"), warnings marked as
+such, and a summary line; exits 1 when any problem was found. Sets whose
+instruction line holds the placeholder marker are skipped and counted.
+
+Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--strict-placeholders]
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True  # keep the source tree free of caches
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "content"))
+import set_format as sf  # noqa: E402
+
+DEFAULT_DICTIONARY = os.path.join(sf.REPO_DIR, "..", "shared", "reference",
+                                  "en-ja-dictionary.tsv")
+
+
+class Report:
+    def __init__(self):
+        self.problems = []
+        self.warnings = []
+
+    def problem(self, where, text):
+        self.problems.append("%s: %s" % (where, text))
+
+    def warning(self, where, text):
+        self.warnings.append("warning: %s: %s" % (where, text))
+
+
+class Answer:
+    """A vocabulary answer kept for the checks that span files."""
+
+    def __init__(self, where, text):
+        self.where = where
+        self.text = text
+
+
+def locate(data_dir, info):
+    folder = os.path.join(data_dir, info.folder)
+    if not os.path.isdir(folder):
+        return None
+    for entry in os.listdir(folder):
+        if entry.lower() == info.name.lower():
+            return os.path.join(folder, entry)
+    return None
+
+
+def split_lines(raw, where, report):
+    """The decoded lines of a set file, or None when its bytes are unusable."""
+    if b"\0" in raw:
+        report.problem(where, "holds a zero byte")
+        return None
+    if raw and not raw.endswith(b"\r\n"):
+        report.problem(where, "the last line does not end with CR LF")
+    parts = raw.split(b"\r\n")
+    if parts and parts[-1] == b"":
+        parts.pop()
+    lines = []
+    ok = True
+    for number, part in enumerate(parts):
+        if b"\r" in part or b"\n" in part:
+            report.problem(where, "line %d: ends with a lone CR or LF, not CR LF" % number)
+            ok = False
+        try:
+            text = part.decode("cp932")
+        except UnicodeDecodeError as e:
+            report.problem(where, "line %d: not CP932 at byte %d" % (number, e.start))
+            ok = False
+            continue
+        if text.encode("cp932") != part:
+            report.problem(where, "line %d: does not survive a CP932 round trip" % number)
+            ok = False
+        lines.append(text)
+    return lines if ok else None
+
+
+def check_question(k, q, report, where):
+    """The checks of one question that every kind of set shares."""
+    l1, l2, l3, answer_line = q
+    here = "%s: question %d" % (where, k)
+    n1, n2, n3 = sf.byte_length(l1), sf.byte_length(l2), sf.byte_length(l3)
+    if n1 > sf.MAX_QUESTION_LINE:
+        report.problem(here, "line 1 is %d bytes, more than %d" % (n1, sf.MAX_QUESTION_LINE))
+    if n2 > sf.MAX_QUESTION_LINE:
+        report.problem(here, "line 2 is %d bytes, more than %d" % (n2, sf.MAX_QUESTION_LINE))
+    limit = max(n1, n2, sf.MIN_THIRD_LINE_LIMIT)
+    if n3 > limit:
+        report.problem(here, "line 3 is %d bytes, more than %d" % (n3, limit))
+    answer, hash_, hint = answer_line.partition("#")
+    bad = sf.answer_problem(answer)
+    if bad:
+        report.problem(here, bad)
+    if hash_:
+        for p in sf.hint_problems(hint):
+            report.problem(here, p)
+    return answer, (hint if hash_ else None)
+
+
+def check_vocab_question(k, q, answer, hint, report, where):
+    l1, l2, l3, _ = q
+    here = "%s: question %d (%s)" % (where, k, answer)
+    if not sf.has_japanese(l1):
+        report.problem(here, "line 1 holds no Japanese meaning")
+    if l3 != " ":
+        report.problem(here, "line 3 should be a single space")
+    if sf.answer_problem(answer):
+        return
+    if sf.letter_count(answer) < 3:
+        report.problem(here, "the answer has fewer than 3 letters")
+    parsed = sf.parse_cue(l2)
+    if parsed is None:
+        report.problem(here, "line 2 is not a cue like （動）a＿＿＿（4文字）")
+    else:
+        pos = parsed[0]
+        if pos not in sf.POS_TAGS:
+            report.problem(here, "part of speech %r in the cue is not one of %s"
+                           % (pos, " ".join(sf.POS_TAGS)))
+        expected = sf.cue(pos, answer)
+        if l2 != expected:
+            report.problem(here, "cue %s does not agree with the answer (expected %s)"
+                           % (l2, expected))
+    if hint is None:
+        report.problem(here, "no example sentence after \"#\"")
+    else:
+        if sf.occurrences(answer, hint, ignore_case=True):
+            report.problem(here, "the hint spells out the answer")
+        if sf.masked(answer) not in hint:
+            report.problem(here, "the hint holds no masked example %s" % sf.masked(answer))
+
+
+def check_set(info, path, report, strict_placeholders, answers):
+    """Checks one file; returns "placeholder", "checked" or "broken"."""
+    where = os.path.join(info.folder, os.path.basename(path))
+    try:
+        with open(path, "rb") as f:
+            raw = f.read()
+    except OSError as e:
+        report.problem(where, "cannot be read: %s" % e.strerror)
+        return "broken"
+    lines = split_lines(raw, where, report)
+    if lines is None:
+        return "broken"
+    if len(lines) >= 2 and sf.PLACEHOLDER_MARKER in lines[1]:
+        if strict_placeholders:
+            report.problem(where, "is still a placeholder")
+        return "placeholder"
+    if len(lines) != sf.LINES:
+        report.problem(where, "has %d lines, a set of %d questions has %d"
+                       % (len(lines), sf.QUESTIONS, sf.LINES))
+        return "broken"
+    if lines[0] != info.title:
+        report.problem(where, "title %r differs from the menu caption %r" % (lines[0], info.title))
+    instruction = lines[1]
+    if info.is_vocab and instruction != sf.VOCAB_INSTRUCTION:
+        report.problem(where, "instruction %r, expected %r" % (instruction, sf.VOCAB_INSTRUCTION))
+    elif not sf.has_japanese(instruction):
+        report.problem(where, "the instruction line holds no Japanese")
+    elif sf.byte_length(instruction) > sf.MAX_INSTRUCTION:
+        report.problem(where, "the instruction is %d bytes, more than %d"
+                       % (sf.byte_length(instruction), sf.MAX_INSTRUCTION))
+
+    seen_questions = {}
+    seen_meanings = {}
+    previous = None
+    for k in range(1, sf.QUESTIONS + 1):
+        q = lines[4 * k - 2:4 * k + 2]
+        answer, hint = check_question(k, q, report, where)
+        key = tuple(q[:3])
+        if key in seen_questions:
+            report.problem("%s: question %d" % (where, k),
+                           "repeats question %d" % seen_questions[key])
+        seen_questions.setdefault(key, k)
+        if not info.is_vocab:
+            continue
+        check_vocab_question(k, q, answer, hint, report, where)
+        here = "%s: question %d (%s)" % (where, k, answer)
+        if q[0] in seen_meanings:
+            report.problem(here, "meaning %r is also question %d's; make it point at one word"
+                           % (q[0], seen_meanings[q[0]]))
+        seen_meanings.setdefault(q[0], k)
+        if previous is not None and sf.sort_key(answer) < sf.sort_key(previous):
+            report.problem(here, "not in alphabetical order (comes after %r)" % previous)
+        previous = answer
+        answers.setdefault(info.level, []).append(Answer(here, answer))
+    return "checked"
+
+
+def check_levels(answers, report):
+    for level, items in answers.items():
+        first = {}
+        for a in items:
+            key = a.text.lower()
+            if key in first:
+                report.problem(a.where, "answer also used at %s (level %s)"
+                               % (first[key].where, level))
+            else:
+                first[key] = a
+
+
+def check_spelling(answers, report):
+    words = sorted({a.text for items in answers.values() for a in items})
+    if not words:
+        return
+    try:
+        run = subprocess.run(["hunspell", "-d", "en_US", "-L"], input="\n".join(words) + "\n",
+                             capture_output=True, text=True, check=True)
+    except (OSError, subprocess.CalledProcessError) as e:
+        report.problem("hunspell", "the spell check could not run (%s); install hunspell and "
+                       "hunspell-en-us" % e)
+        return
+    wrong = set(run.stdout.splitlines())
+    for items in answers.values():
+        for a in items:
+            if a.text in wrong:
+                report.problem(a.where, "not in the en_US spelling dictionary")
+
+
+def check_dictionary(answers, path, report):
+    if not os.path.exists(path):
+        return False
+    with open(path, encoding="utf-8", errors="replace") as f:
+        heads = {line.split("\t", 1)[0] for line in f}
+    lowered = {h.lower() for h in heads}
+    for items in answers.values():
+        for a in items:
+            if a.text not in heads and a.text.lower() not in lowered:
+                report.warning(a.where, "not a headword of %s" % os.path.basename(path))
+    return True
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("data", nargs="?", default=os.path.join(sf.REPO_DIR, "data"))
+    parser.add_argument("--dictionary", default=DEFAULT_DICTIONARY,
+                        help="headword list for the warnings (checked only if present)")
+    parser.add_argument("--strict-placeholders", action="store_true",
+                        help="count placeholder sets as problems instead of skipping them")
+    args = parser.parse_args(argv)
+
+    report = Report()
+    counts = {"checked": 0, "placeholder": 0, "broken": 0, "missing": 0}
+    answers = {}
+    known = set()
+    for info in sf.ALL_SETS:
+        path = locate(args.data, info)
+        if path is None:
+            report.problem(info.relpath, "is missing")
+            counts["missing"] += 1
+            continue
+        known.add(os.path.abspath(path))
+        counts[check_set(info, path, report, args.strict_placeholders, answers)] += 1
+    for folder in sorted({s.folder for s in sf.ALL_SETS}):
+        directory = os.path.join(args.data, folder)
+        for entry in sorted(os.listdir(directory)) if os.path.isdir(directory) else []:
+            path = os.path.abspath(os.path.join(directory, entry))
+            if entry.lower().endswith(".txt") and path not in known:
+                report.warning(os.path.join(folder, entry), "is no set of the menus")
+    check_levels(answers, report)
+    check_spelling(answers, report)
+    dictionary = check_dictionary(answers, args.dictionary, report)
+
+    for line in report.problems + report.warnings:
+        print(line)
+    print("validate_sets: %d sets: %d checked, %d placeholders %s, %d malformed, "
+          "%d missing; %d problems, %d warnings%s"
+          % (len(sf.ALL_SETS), counts["checked"], counts["placeholder"],
+             "refused" if args.strict_placeholders else "skipped", counts["broken"],
+             counts["missing"], len(report.problems), len(report.warnings),
+             "" if dictionary else " (no dictionary, headwords not checked)"))
+    return 1 if report.problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
