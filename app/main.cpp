@@ -1,0 +1,40 @@
+// Start-up: the splash window first, painted before the main window is
+// built, then the main window and the two information boxes, then the event
+// loop. The main window's first activation runs the one-time initialisation,
+// which also releases the splash window if losing the activation has not.
+
+#include "about_box.h"
+#include "about_box1.h"
+#include "main_window.h"
+#include "program_dir.h"
+#include "splash_window.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPointer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const auto dir = ProgramDir::ofExecutable();
+
+    QPointer<TSplashWindow> splash = new TSplashWindow(dir);
+    splash->showAndPaint();
+
+    // The application name, not the display name, which Qt would append to
+    // every caption.
+    QApplication::setApplicationName(QStringLiteral("ぽとらん for TOEIC"));
+    QApplication::setWindowIcon(
+        QIcon(QString::fromStdString(ProgramDir(dir).resolve("pictures\\icon.png").string())));
+
+    MainWindow window(dir);
+    auto* version = new TAboutBox(dir, &window);
+    auto* about = new TAboutBox1(dir, &window);
+    window.setInformationBoxes(version, about);
+    QObject::connect(&window, &MainWindow::formCreatedSignal, [splash] {
+        if (splash) {
+            splash->release();
+        }
+    });
+    window.show();
+    return app.exec();
+}

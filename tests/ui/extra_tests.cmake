@@ -1,0 +1,16 @@
+# Widget tests of the shadow label, the splash window and the information
+# boxes. Included from tests/ui/CMakeLists.txt.
+find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+set(CMAKE_AUTOMOC ON)
+
+foreach(name shadow_label boxes)
+  add_executable(${name}_tests ${CMAKE_CURRENT_LIST_DIR}/${name}_test.cpp)
+  target_link_libraries(${name}_tests PRIVATE potoran_ui_widgets Qt6::Test)
+  target_compile_definitions(${name}_tests PRIVATE
+    POTORAN_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+  potoran_warnings(${name}_tests)
+  add_test(NAME ${name}_tests COMMAND ${name}_tests)
+  set_tests_properties(${name}_tests PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/offscreen.json;QT_LOGGING_RULES=*.warning=false"
+    TIMEOUT 120)
+endforeach()

@@ -1,0 +1,249 @@
+// What only the window can get wrong: places, bindings, focus, painting,
+// menus and timers. The logic below it has its own tests.
+
+#include "catalogue_table.h"
+#include "cp932.h"
+#include "main_window.h"
+#include "qt_screen.h"
+#include "temp_program_dir.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+using cp932::sj;
+
+namespace {
+
+// Answers the next modal box from inside its event loop.
+void answerNextBox(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box) {
+            answer(box);
+        }
+    });
+}
+
+void pressButton(QWidget* box, const QString& text) {
+    for (auto* b : box->findChildren<QAbstractButton*>()) {
+        if (b->text() == text) {
+            b->click();
+            return;
+        }
+    }
+    QFAIL(qPrintable("no button " + text));
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramDir> folder;
+    std::unique_ptr<MainWindow> window;
+
+    void open(int screenWidth = 1280) {
+        folder = std::make_unique<TempProgramDir>();
+        folder->writeLines("jhgram/tango02.txt", numberedSet(3));
+        window = std::make_unique<MainWindow>(folder->root(),
+                                              std::make_unique<QtScreen>(screenWidth, 1024));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_VERIFY(window->formCreated());
+    }
+
+    QPlainTextEdit* memo1() { return static_cast<QPlainTextEdit*>(window->control("Memo1")); }
+
+    void loadK12() {
+        window->handle([this] {
+            window->catalogue().menuClick("K11Click");
+            window->catalogue().menuClick("K12Click");
+        });
+    }
+
+  private slots:
+    void cleanup() {
+        window.reset();
+        folder.reset();
+    }
+
+    void controlsStandAtTheirPlaces() {
+        open();
+        struct Expect {
+            const char* name;
+            QRect geometry;
+        } expects[] = {
+            {"SpdBtnModoru", {4, 4, 40, 28}},     {"SpdBtnTimer", {332, 4, 40, 28}},
+            {"AllCountR_", {669, 9, 33, 18}},     {"Panel1", {3, 36, 787, 45}},
+            {"tangodisp", {50, 18, 727, 42}},     {"Memo1", {90, 288, 377, 41}},
+            {"henko_panel", {491, 297, 177, 25}}, {"Memo3", {438, 177, 333, 97}},
+            {"TrackBar1", {719, 380, 71, 10}},    {"ShadowLabel1", {0, 337, 799, 18}},
+        };
+        for (const auto& e : expects) {
+            QCOMPARE(window->control(e.name)->geometry(), e.geometry);
+        }
+        QCOMPARE(window->centralWidget()->size(), QSize(792, 401));
+        QCOMPARE(window->control("SpdBtnkaitou")->toolTip(),
+                 QStringLiteral("解答を表示します。(ﾘﾀｰﾝｷｰと同じ)"));
+        QCOMPARE(static_cast<QAbstractButton*>(window->control("NewMondai"))->text(),
+                 QStringLiteral("新規問題作成"));
+        QVERIFY(!window->control("RadioGroup1")->isVisible());
+        QVERIFY(!window->control("Memo3")->isVisible());
+        QVERIFY(window->control("SpdBtnTimer")->isVisible());
+        // The timer button lies over the hint button while it is shown.
+        QCOMPARE(window->centralWidget()->childAt(340, 10), window->control("SpdBtnTimer"));
+        QCOMPARE(static_cast<QLabel*>(window->control("Panel4"))->text(), QStringLiteral("20"));
+        QCOMPARE(static_cast<QLabel*>(window->control("tokuten"))->text(), QStringLiteral("0％"));
+    }
+
+    void typingDrivesRightAndWrongAnswers() {
+        open();
+        loadK12();
+        QCOMPARE(static_cast<QLabel*>(window->control("tangodisp"))->text(),
+                 QStringLiteral("question 1"));
+        QTest::keyClicks(memo1(), "answer1");
+        QTest::keyClick(memo1(), Qt::Key_Return);
+        QCOMPARE(window->drill().state.TotalRight, 1);
+        QCOMPARE(memo1()->toPlainText(), QString());
+        QCOMPARE(static_cast<QLabel*>(window->control("Bangodisp"))->text(), QStringLiteral("2"));
+
+        QTest::keyClicks(memo1(), "wrong");
+        QTest::keyClick(memo1(), Qt::Key_Return);
+        QCOMPARE(window->drill().state.TotalWrong, 1);
+        QCOMPARE(QApplication::focusWidget(), window->control("kotakesu"));
+        QCOMPARE(memo1()->palette().color(QPalette::Text), QColor(255, 0, 0));
+        // A letter goes nowhere; Return acknowledges.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+        QCOMPARE(memo1()->toPlainText(), QStringLiteral("wrong"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(memo1()->toPlainText(), QString());
+        QCOMPARE(QApplication::focusWidget(), memo1());
+        // Tab leaves the answer field, so the hidden font button can be reached.
+        QTest::keyClick(memo1(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != memo1());
+    }
+
+    void aTickDoesNotInterruptTyping() {
+        open();
+        loadK12();
+        memo1()->setFocus();
+        QTest::keyClicks(memo1(), "ans");
+        QMetaObject::invokeMethod(window->timer3(), "timeout", Qt::DirectConnection);
+        QMetaObject::invokeMethod(window->timer4(), "timeout", Qt::DirectConnection);
+        QTest::keyClicks(memo1(), "wer1");
+        QCOMPARE(memo1()->toPlainText(), QStringLiteral("answer1"));
+        QCOMPARE(static_cast<QLabel*>(window->control("Panel4"))->text(), QStringLiteral("20"));
+    }
+
+    void stripAndMarksArePaintedAtTheirPixels() {
+        open();
+        loadK12();
+        QTest::keyClicks(memo1(), "answer1");
+        QTest::keyClick(memo1(), Qt::Key_Return);
+        const QImage image = window->centralWidget()->grab().toImage();
+        // Number 1 at (26, 363) in blue, number 2 at (49, 363) in white: look
+        // for ink of that colour in the cell.
+        auto inkIn = [&](QRect cell, QColor colour) {
+            for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                for (int x = cell.left(); x <= cell.right(); ++x) {
+                    // Glyph edges are smoothed: the strongest pixels come close.
+                    const QColor c = image.pixelColor(x, y);
+                    if (std::abs(c.red() - colour.red()) < 60 &&
+                        std::abs(c.green() - colour.green()) < 60 &&
+                        std::abs(c.blue() - colour.blue()) < 60) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        QVERIFY(inkIn(QRect(26, 363, 6, 12), QColor(0, 0, 255)));
+        QVERIFY(inkIn(QRect(49, 363, 6, 12), QColor(255, 255, 255)));
+        QVERIFY(!inkIn(QRect(26, 363, 6, 12), QColor(255, 255, 255)));
+        // The yellow marker under question 2 on the marker row.
+        QVERIFY(inkIn(QRect(49, 376, 6, 12), QColor(255, 255, 0)));
+        // Background of the strip cell is the canvas brush, above the navy window.
+        QCOMPARE(image.pixelColor(40, 368), QColor(0, 0, 128));
+    }
+
+    void menusComeFromTheTable() {
+        open();
+        int entries = 0;
+        for (const MenuRef& e : catalogueEntries()) {
+            QAction* a = window->menuAction(QString::fromStdString(e.item->name));
+            QVERIFY(a);
+            QCOMPARE(a->text(), QString::fromStdString(e.item->caption));
+            QVERIFY(!a->isChecked());
+            ++entries;
+        }
+        QCOMPARE(entries, 204);
+        // Opening a group's menu runs its handler.
+        QMenu* k11 = window->menu("K11");
+        QVERIFY(k11);
+        emit k11->aboutToShow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("ぽとらん for TOEIC   中１英文法"));
+        // A click on a marked entry does not clear its mark.
+        window->drill().form.Checked["K13"] = true;
+        window->render();
+        QAction* k13 = window->menuAction("K13");
+        QVERIFY(k13->isChecked());
+        folder->writeLines("jhgram/tango03.txt", numberedSet(2));
+        k13->trigger();
+        QVERIFY(k13->isChecked());
+        QAction* k1 = window->menuAction("K1");
+        folder->writeLines("jhgram/tango04.txt", numberedSet(2));
+        k1->trigger();
+        QVERIFY(!k1->isChecked());
+    }
+
+    void modalBoxesShowTheFormFirst() {
+        open();
+        loadK12();
+        bool sawQuestion = false;
+        answerNextBox([&](QWidget* box) {
+            sawQuestion = static_cast<QLabel*>(window->control("tangodisp"))->text() ==
+                          QStringLiteral("question 1");
+            pressButton(box, QStringLiteral("いいえ(&N)"));
+        });
+        static_cast<QAbstractButton*>(window->control("SpdBtnShuryo"))->click();
+        QVERIFY(sawQuestion);
+        QCOMPARE(window->drill().state.QuestionList.size(), size_t(14));
+        answerNextBox([](QWidget* box) { pressButton(box, QStringLiteral("はい(&Y)")); });
+        static_cast<QAbstractButton*>(window->control("SpdBtnShuryo"))->click();
+        QVERIFY(window->drill().state.QuestionList.empty());
+    }
+
+    void inputBoxHoldsAtMost255Bytes() {
+        open();
+        std::string typed;
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->clear();
+            QTest::keyClicks(edit, QString(300, QLatin1Char('x')));
+            typed = edit->text().toStdString();
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        std::string result = window->dialogs().inputBox("cap", "prompt", "");
+        QCOMPARE(typed.size(), size_t(255));
+        QCOMPARE(result.size(), size_t(255));
+    }
+
+    void narrowScreenScalesTheWindow() {
+        open(800);
+        QVERIFY(window->drill().form.ScaleRatio < 1.0);
+        QVERIFY(window->centralWidget()->width() < 792);
+        QCOMPARE(window->drill().state.StripDY, 105);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,119 @@
+// Draws every picture and synthesises every sound the program opens beside
+// itself, straight into the program folder given on the command line. Run
+// with QT_QPA_PLATFORM=offscreen; needs the IPA fonts for Japanese labels.
+
+#include "backdrop.h"
+#include "bmp_writer.h"
+#include "emblem_pictures.h"
+#include "marks.h"
+#include "notice_pictures.h"
+#include "paint_kit.h"
+#include "runner_pictures.h"
+#include "sound_synth.h"
+#include "toolbar_glyphs.h"
+#include "wav_writer.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string twoDigits(int n) {
+    char name[8];
+    std::snprintf(name, sizeof name, "%02d", n);
+    return name;
+}
+
+void writeProgressPictures(const fs::path& dir) {
+    fs::create_directories(dir / "image");
+    for (int step = 0; step < LapSteps; ++step) {
+        writeBmp24(drawLapPicture(step), dir / "image" / (twoDigits(step + 1) + ".BMP"));
+    }
+    // The straight is pictures 11, 12, then 19 to 26; 13 to 18 are not shown.
+    const int stretch[StretchSteps] = {11, 12, 19, 20, 21, 22, 23, 24, 25, 26};
+    for (int step = 0; step < StretchSteps; ++step) {
+        writeBmp24(drawStretchPicture(step), dir / "image" / (twoDigits(stretch[step]) + ".BMP"));
+    }
+    writeBmp24(drawFinishPicture(), dir / "image" / "27.BMP");
+    writeBmp24(drawTimeoutPicture(), dir / "image" / "Timeout.BMP");
+    writeBmp24(drawReadThenTypePicture(), dir / "image" / "afterreturn.BMP");
+}
+
+void writeMarks(const fs::path& dir) {
+    writeBmp24(drawRightMark(), dir / "right.bmp");
+    writeBmp24(drawWrongMark(), dir / "wrong.bmp");
+    writeBmp24(drawEraseStrip(), dir / "kesu.bmp");
+    writeBmp24(drawEraseStrip(), dir / "kesu2.bmp");
+}
+
+void writeGlyphs(const fs::path& dir) {
+    const fs::path glyphs = dir / "glyphs";
+    fs::create_directories(glyphs);
+    writePng(drawArrowGlyph(true), glyphs / "modoru.png");
+    writePng(drawArrowGlyph(false), glyphs / "susumeru.png");
+    writePng(drawLabelGlyph(QStringLiteral("こたえ"), TileColour::Blue), glyphs / "kaitou.png");
+    writePng(drawLabelGlyph(QStringLiteral("やめる"), TileColour::Green), glyphs / "shuryo.png");
+    writePng(drawLabelGlyph(QStringLiteral("おわる"), TileColour::Green), glyphs / "tojiru.png");
+    writePng(drawLabelGlyph(QStringLiteral("いろ"), TileColour::Blue), glyphs / "color1.png");
+    writePng(drawLabelGlyph(QStringLiteral("もじ"), TileColour::Blue), glyphs / "font.png");
+    writePng(drawLabelGlyph(QStringLiteral("つくる"), TileColour::Blue), glyphs / "saku.png");
+    writePng(drawLabelGlyph(QStringLiteral("ひんと"), TileColour::Blue), glyphs / "hint.png");
+    writePng(drawLabelGlyph(QStringLiteral("じかん"), TileColour::Blue), glyphs / "timer.png");
+    writePng(drawClearGlyph(), glyphs / "seisekiclear.png");
+}
+
+void writePictures(const fs::path& dir) {
+    const fs::path pictures = dir / "pictures";
+    fs::create_directories(pictures);
+    writePng(drawBackdrop(), pictures / "backdrop.png");
+    writePng(drawLogo(), pictures / "logo.png");
+    writePng(drawIcon(), pictures / "icon.png");
+    writePng(drawMenuPicture(), pictures / "toeic_menu.png");
+}
+
+// The offscreen platform warns about a missing runtime folder, which drawing
+// into images never needs; that note would only clutter the build log.
+void printMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || message.startsWith(QLatin1String("QStandardPaths:"))) {
+        return;
+    }
+    std::cerr << message.toStdString() << "\n";
+}
+
+void writeSounds(const fs::path& dir) {
+    writeWav16(brightChime(), SoundSampleRate, dir / "seikai.wav");
+    writeWav16(lowBuzz(), SoundSampleRate, dir / "batu.wav");
+    writeWav16(softChime(), SoundSampleRate, dir / "seikai2.wav");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: potoran_assetgen PROGRAM_DIR\n";
+        return 2;
+    }
+    const fs::path dir = argv[1];
+    qInstallMessageHandler(printMessage);
+    QGuiApplication app(argc, argv);
+    try {
+        requireIpaFonts();
+        fs::create_directories(dir);
+        writeProgressPictures(dir);
+        writeMarks(dir);
+        writeGlyphs(dir);
+        writePictures(dir);
+        writeSounds(dir);
+    } catch (const std::exception& e) {
+        std::cerr << "potoran_assetgen: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

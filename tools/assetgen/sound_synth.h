@@ -1,0 +1,16 @@
+#pragma once
+// The three drill sounds, synthesised: each under a second, starting and
+// ending at silence so that playback never clicks.
+
+#include <vector>
+
+constexpr int SoundSampleRate = 44100;
+
+// seikai.wav, a right answer at the first try: a bright rising arpeggio.
+std::vector<double> brightChime();
+
+// batu.wav, a wrong answer: a short low buzz sliding down.
+std::vector<double> lowBuzz();
+
+// seikai2.wav, a right answer after a miss: a quieter two-note chime.
+std::vector<double> softChime();

@@ -1,0 +1,83 @@
+#include "about_box1.h"
+
+#include "box_button.h"
+#include "classic_look.h"
+#include "form_kit.h"
+#include "program_dir.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
+
+QTextEdit* manualField(QWidget* box) {
+    auto* memo = new QTextEdit(box);
+    memo->setGeometry(8, 16, 577, 241);
+    memo->setReadOnly(true);
+    memo->setAcceptRichText(false);
+    memo->setLineWrapMode(QTextEdit::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    memo->viewport()->setCursor(Qt::ArrowCursor);
+    memo->setFont(classic::font(gothic, 15));
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, classic::color(12155995));
+    palette.setColor(QPalette::Text, classic::color(colours::White));
+    memo->setPalette(palette);
+    return memo;
+}
+
+void centreEveryLine(QTextEdit* memo) {
+    QTextCursor cursor(memo->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setAlignment(Qt::AlignHCenter);
+    cursor.mergeBlockFormat(format);
+}
+
+} // namespace
+
+QString TAboutBox1::loadManual(const std::filesystem::path& programDir) {
+    QFile file(QString::fromStdString(ProgramDir(programDir).resolve("manual.txt").string()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("説明書のファイル manual.txt が見つかりません。\n"
+                              "プログラムのフォルダーに置いてください。");
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) {
+        text.remove(0, 1);
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // The file ends with a line break; the last line of the text does not.
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+TAboutBox1::TAboutBox1(const std::filesystem::path& programDir, QWidget* parent)
+    : QDialog(parent, boxbutton::dialogFrame()) {
+    setWindowTitle(QStringLiteral("このｿﾌﾄについて"));
+    setFixedSize(593, 300);
+    formkit::classicFace(this, classic::font(gothic, 12), colours::White);
+
+    memo_ = manualField(this);
+    memo_->setPlainText(loadManual(programDir));
+    centreEveryLine(memo_);
+
+    ok_ = boxbutton::ok(this, QRect(262, 263, 64, 33));
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox1::showEvent(QShowEvent* event) {
+    formkit::centreOnScreen(this);
+    QDialog::showEvent(event);
+    ok_->setFocus();
+}

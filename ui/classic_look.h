@@ -1,0 +1,26 @@
+#pragma once
+// Colours and fonts of the small windows, named as the settings and the
+// layouts name them: colour values (system colours included) and Windows font
+// names, mapped onto the installed metric twins.
+
+#include "colour.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace classic {
+
+QColor color(Colour colour);
+
+// The installed family standing in for a Windows font name (UTF-8).
+QString family(const QString& windowsName);
+
+// A font of the given character height in pixels; style bits as the
+// settings store them (1 bold, 2 italic, 4 underline, 8 strike-out).
+QFont font(const QString& windowsName, int pixels, int style = 0);
+
+// The default font of the small windows: "ＭＳ Ｐゴシック", 12 px.
+QFont uiFont();
+
+} // namespace classic

@@ -1,0 +1,19 @@
+#include "qt_sounds.h"
+
+#include <QSoundEffect>
+#include <QUrl>
+
+QtSounds::QtSounds(QObject* owner, const std::filesystem::path& seikai,
+                   const std::filesystem::path& batu, const std::filesystem::path& seikai2) {
+    const std::filesystem::path files[] = {seikai, batu, seikai2};
+    for (size_t i = 0; i < players_.size(); ++i) {
+        players_[i] = new QSoundEffect(owner);
+        players_[i]->setSource(QUrl::fromLocalFile(QString::fromStdString(files[i].string())));
+    }
+}
+
+void QtSounds::play(Sound sound) {
+    QSoundEffect* player = players_[static_cast<size_t>(sound) - 1];
+    player->stop();
+    player->play();
+}

@@ -1,0 +1,94 @@
+#include "qt_text.h"
+
+#include "cp932.h"
+
+#include <QFontDatabase>
+#include <array>
+#include <cmath>
+
+QString fromCp932(const std::string& bytes) {
+    return QString::fromStdString(cp932::decode(bytes));
+}
+QString fromUtf8(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+std::string toUtf8(const QString& text) {
+    return text.toStdString();
+}
+std::string typedToCp932(const QString& text) {
+    return cp932::encodeTyped(text.toStdString());
+}
+
+QColor toQColor(Colour c) {
+    Colour r = resolveColour(c);
+    return QColor(redOf(r), greenOf(r), blueOf(r));
+}
+
+Colour fromQColor(const QColor& c) {
+    return rgb(c.red(), c.green(), c.blue());
+}
+
+namespace {
+
+struct FamilyPair {
+    const char* settingsName; // UTF-8
+    const char* family;
+};
+
+// Metric twins of the fonts the settings file names.
+constexpr std::array<FamilyPair, 7> families = {{
+    {"ＭＳ Ｐ明朝", "IPAPMincho"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic"},
+    {"ＭＳ 明朝", "IPAMincho"},
+    {"ＭＳ ゴシック", "IPAGothic"},
+    {"MSゴシック", "IPAGothic"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Arial", "Liberation Sans"},
+}};
+
+} // namespace
+
+QString familyFor(const std::string& cp932Name) {
+    const std::string name = cp932::decode(cp932Name);
+    for (const auto& p : families) {
+        if (name == p.settingsName) {
+            return QString::fromLatin1(p.family);
+        }
+    }
+    return QString::fromStdString(name);
+}
+
+std::string settingsNameFor(const QString& family) {
+    for (const auto& p : families) {
+        if (family.compare(QString::fromLatin1(p.family), Qt::CaseInsensitive) == 0) {
+            return cp932::sj(p.settingsName);
+        }
+    }
+    auto encoded = cp932::encode(family.toStdString());
+    return encoded ? *encoded : cp932::sj("ＭＳ Ｐゴシック");
+}
+
+QFont toQFont(const Font& f, double scale) {
+    QFont q(familyFor(f.name));
+    q.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelsFromPoints(f.size) * scale))));
+    q.setBold(f.style & fontstyle::Bold);
+    q.setItalic(f.style & fontstyle::Italic);
+    q.setUnderline(f.style & fontstyle::Underline);
+    q.setStrikeOut(f.style & fontstyle::StrikeOut);
+    return q;
+}
+
+Font fromQFont(const QFont& q, Colour colour) {
+    Font f;
+    f.name = settingsNameFor(q.family());
+    if (q.pixelSize() > 0) {
+        f.size = pointsFromPixels(q.pixelSize());
+    } else {
+        f.size = static_cast<int>(std::lround(q.pointSizeF()));
+    }
+    f.color = colour;
+    f.style = static_cast<std::uint8_t>(
+        (q.bold() ? fontstyle::Bold : 0) | (q.italic() ? fontstyle::Italic : 0) |
+        (q.underline() ? fontstyle::Underline : 0) | (q.strikeOut() ? fontstyle::StrikeOut : 0));
+    return f;
+}
