@@ -11,11 +11,20 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const auto dir = ProgramDir::ofExecutable();
+
+    // The standard dialogs (files, fonts, colours) speak Japanese too.
+    QTranslator qtJapanese;
+    if (qtJapanese.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtJapanese);
+    }
 
     QPointer<TSplashWindow> splash = new TSplashWindow(dir);
     splash->showAndPaint();

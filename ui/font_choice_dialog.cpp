@@ -22,6 +22,10 @@ FontChoiceDialog::FontChoiceDialog(QWidget* parent, const Font& current)
     start.setPointSize(current.size);
     fonts_->setCurrentFont(start);
     layout->addWidget(fonts_);
+    // The embedded font dialog answers Return and Escape itself: let its
+    // answer be the whole dialog's.
+    connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
+    connect(fonts_, &QDialog::rejected, this, &QDialog::reject);
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("色:"), this));

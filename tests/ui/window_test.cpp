@@ -237,6 +237,27 @@ class WindowTest : public QObject {
         QCOMPARE(result.size(), size_t(255));
     }
 
+    void fontDialogAnswersAsAWhole() {
+        open();
+        Font start;
+        start.name = sj("ＭＳ Ｐ明朝");
+        start.size = 22;
+        start.color = 255;
+        start.style = fontstyle::Underline;
+        answerNextBox([](QWidget* box) {
+            // Return inside the embedded font list accepts the whole dialog.
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box,
+                            Qt::Key_Return);
+        });
+        auto chosen = window->dialogs().chooseFont(start);
+        QVERIFY(chosen.has_value());
+        QCOMPARE(chosen->size, 22);
+        QCOMPARE(chosen->color, 255);
+        QCOMPARE(chosen->name, sj("ＭＳ Ｐ明朝"));
+        QVERIFY(chosen->style & fontstyle::Underline);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void narrowScreenScalesTheWindow() {
         open(800);
         QVERIFY(window->drill().form.ScaleRatio < 1.0);
