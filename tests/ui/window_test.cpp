@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,6 +236,29 @@ class WindowTest : public QObject {
         std::string result = window->dialogs().inputBox("cap", "prompt", "");
         QCOMPARE(typed.size(), size_t(255));
         QCOMPARE(result.size(), size_t(255));
+    }
+
+    void informationBoxesStopTheCountdownAndResumeIt() {
+        open();
+        auto* version = new QDialog(window.get());
+        auto* about = new QDialog(window.get());
+        window->setInformationBoxes(version, about);
+        loadK12();
+        QVERIFY(window->timer3()->isActive());
+        QMetaObject::invokeMethod(window->timer3(), "timeout", Qt::DirectConnection);
+        QMetaObject::invokeMethod(window->timer3(), "timeout", Qt::DirectConnection);
+        const int left = window->drill().state.SecondsLeft;
+        for (const char* handler : {"K60Click", "About1Click"}) {
+            bool stoppedWhileOpen = false;
+            answerNextBox([&](QWidget* box) {
+                stoppedWhileOpen = !window->timer3()->isActive();
+                static_cast<QDialog*>(box)->accept();
+            });
+            window->handle([&] { window->catalogue().menuClick(handler); });
+            QVERIFY(stoppedWhileOpen);
+            QVERIFY(window->timer3()->isActive());
+            QCOMPARE(window->drill().state.SecondsLeft, left);
+        }
     }
 
     void fontDialogAnswersAsAWhole() {
