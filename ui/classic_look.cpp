@@ -9,17 +9,39 @@ QColor color(Colour colour) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
 
+namespace {
+
+struct FamilyPair {
+    const char* windowsName; // UTF-8
+    const char* family;
+};
+
+// Metric twins of the fonts the settings and the layouts name.
+constexpr FamilyPair families[] = {
+    {"ＭＳ Ｐ明朝", "IPAPMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
+    {"ＭＳ 明朝", "IPAMincho"},    {"ＭＳ ゴシック", "IPAGothic"},
+    {"MSゴシック", "IPAGothic"},   {"Times New Roman", "Liberation Serif"},
+    {"Arial", "Liberation Sans"},
+};
+
+} // namespace
+
 QString family(const QString& windowsName) {
-    if (windowsName == QStringLiteral("ＭＳ Ｐゴシック")) {
-        return QStringLiteral("IPAPGothic");
-    }
-    if (windowsName == QStringLiteral("ＭＳ ゴシック")) {
-        return QStringLiteral("IPAGothic");
-    }
-    if (windowsName == QStringLiteral("Times New Roman")) {
-        return QStringLiteral("Liberation Serif");
+    for (const auto& p : families) {
+        if (windowsName == QString::fromUtf8(p.windowsName)) {
+            return QString::fromLatin1(p.family);
+        }
     }
     return windowsName;
+}
+
+QString windowsName(const QString& installedFamily) {
+    for (const auto& p : families) {
+        if (installedFamily.compare(QString::fromLatin1(p.family), Qt::CaseInsensitive) == 0) {
+            return QString::fromUtf8(p.windowsName);
+        }
+    }
+    return installedFamily;
 }
 
 QFont font(const QString& windowsName, int pixels, int style) {

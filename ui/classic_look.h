@@ -15,6 +15,9 @@ QColor color(Colour colour);
 
 // The installed family standing in for a Windows font name (UTF-8).
 QString family(const QString& windowsName);
+// The Windows name an installed family stands in for (the reverse of family);
+// a family that stands in for none keeps its own name.
+QString windowsName(const QString& installedFamily);
 
 // A font of the given character height in pixels; style bits as the
 // settings store them (1 bold, 2 italic, 4 underline, 8 strike-out).

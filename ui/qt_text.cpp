@@ -1,9 +1,8 @@
 #include "qt_text.h"
 
+#include "classic_look.h"
 #include "cp932.h"
 
-#include <QFontDatabase>
-#include <array>
 #include <cmath>
 
 QString fromCp932(const std::string& bytes) {
@@ -20,51 +19,19 @@ std::string typedToCp932(const QString& text) {
 }
 
 QColor toQColor(Colour c) {
-    Colour r = resolveColour(c);
-    return QColor(redOf(r), greenOf(r), blueOf(r));
+    return classic::color(c);
 }
 
 Colour fromQColor(const QColor& c) {
     return rgb(c.red(), c.green(), c.blue());
 }
 
-namespace {
-
-struct FamilyPair {
-    const char* settingsName; // UTF-8
-    const char* family;
-};
-
-// Metric twins of the fonts the settings file names.
-constexpr std::array<FamilyPair, 7> families = {{
-    {"ＭＳ Ｐ明朝", "IPAPMincho"},
-    {"ＭＳ Ｐゴシック", "IPAPGothic"},
-    {"ＭＳ 明朝", "IPAMincho"},
-    {"ＭＳ ゴシック", "IPAGothic"},
-    {"MSゴシック", "IPAGothic"},
-    {"Times New Roman", "Liberation Serif"},
-    {"Arial", "Liberation Sans"},
-}};
-
-} // namespace
-
 QString familyFor(const std::string& cp932Name) {
-    const std::string name = cp932::decode(cp932Name);
-    for (const auto& p : families) {
-        if (name == p.settingsName) {
-            return QString::fromLatin1(p.family);
-        }
-    }
-    return QString::fromStdString(name);
+    return classic::family(QString::fromStdString(cp932::decode(cp932Name)));
 }
 
 std::string settingsNameFor(const QString& family) {
-    for (const auto& p : families) {
-        if (family.compare(QString::fromLatin1(p.family), Qt::CaseInsensitive) == 0) {
-            return cp932::sj(p.settingsName);
-        }
-    }
-    auto encoded = cp932::encode(family.toStdString());
+    auto encoded = cp932::encode(classic::windowsName(family).toStdString());
     return encoded ? *encoded : cp932::sj("ＭＳ Ｐゴシック");
 }
 
