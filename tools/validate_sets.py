@@ -5,11 +5,24 @@ Prints one line per problem ("file: question N: what"), warnings marked as
 such, and a summary line; exits 1 when any problem was found. Sets whose
 instruction line holds the placeholder marker are skipped and counted.
 
-Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--strict-placeholders]
+Grammar, exam and idiom sets (jhgram, highexam, semi) are checked as sentence
+sets: one blank （　　） on line 2, not opening a sentence; the word count of
+a multi-word answer on line 3; the sentence with the answer in the blank (and
+a rewriting set's English line 1) spelled as en_US hunspell knows it, names
+listed in tools/content/proper_names.txt excepted; no question (line 1 and
+line 2) repeated across all of them. Where link-grammar's link-parser is
+installed, sentences it cannot parse are reported as warnings.
+
+Every set of the menus holds real content now, so a set still marked as a
+placeholder is a problem.
+
+Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--names TXT] [--no-parser]
 """
 
 import argparse
 import os
+import re
+import shutil
 import subprocess
 import sys
 
@@ -20,6 +33,7 @@ import set_format as sf  # noqa: E402
 
 DEFAULT_DICTIONARY = os.path.join(sf.REPO_DIR, "..", "shared", "reference",
                                   "en-ja-dictionary.tsv")
+DEFAULT_NAMES = os.path.join(sf.TOOLS_DIR, "content", "proper_names.txt")
 
 
 class Report:
@@ -135,7 +149,27 @@ def check_vocab_question(k, q, answer, hint, report, where):
             report.problem(here, "the hint holds no masked example %s" % sf.masked(answer))
 
 
-def check_set(info, path, report, strict_placeholders, answers):
+class Sentence:
+    """A question of a sentence set, kept for the checks that span files."""
+
+    def __init__(self, where, q, answer):
+        self.where = where
+        self.key = (q[0], q[1])
+        self.line2 = q[1]
+        # The English texts the learner reads once the answer is in place.
+        self.texts = [sf.filled(q[1], answer)]
+        if not sf.has_japanese(q[0]) and q[0].isascii():
+            self.texts.insert(0, q[0])
+
+
+def check_sentence_question(k, q, answer, hint, kind, report, where):
+    here = "%s: question %d (%s)" % (where, k, answer)
+    for p in sf.sentence_problems(kind, q[0], q[1], q[2], answer, hint):
+        if p != sf.answer_problem(answer):  # reported once already by check_question
+            report.problem(here, p)
+
+
+def check_set(info, path, report, answers, sentences=None):
     """Checks one file; returns "placeholder", "checked" or "broken"."""
     where = os.path.join(info.folder, os.path.basename(path))
     try:
@@ -148,8 +182,7 @@ def check_set(info, path, report, strict_placeholders, answers):
     if lines is None:
         return "broken"
     if len(lines) >= 2 and sf.PLACEHOLDER_MARKER in lines[1]:
-        if strict_placeholders:
-            report.problem(where, "is still a placeholder")
+        report.problem(where, "is still a placeholder")
         return "placeholder"
     if len(lines) != sf.LINES:
         report.problem(where, "has %d lines, a set of %d questions has %d"
@@ -178,6 +211,10 @@ def check_set(info, path, report, strict_placeholders, answers):
                            "repeats question %d" % seen_questions[key])
         seen_questions.setdefault(key, k)
         if not info.is_vocab:
+            check_sentence_question(k, q, answer, hint, info.kind, report, where)
+            if sentences is not None:
+                sentences.append(Sentence("%s: question %d (%s)" % (where, k, answer), q,
+                                          answer))
             continue
         check_vocab_question(k, q, answer, hint, report, where)
         here = "%s: question %d (%s)" % (where, k, answer)
@@ -235,18 +272,134 @@ def check_dictionary(answers, path, report):
     return True
 
 
+def check_sentence_repeats(sentences, report):
+    """No question repeats across the sentence sets; a repeated line 2 is worth a look."""
+    first, first_line2 = {}, {}
+    for s in sentences:
+        if s.key in first:
+            report.problem(s.where, "repeats the question of %s" % first[s.key].where)
+        else:
+            first[s.key] = s
+            if s.line2 in first_line2:
+                report.warning(s.where, "line 2 is also line 2 of %s"
+                               % first_line2[s.line2].where)
+            first_line2.setdefault(s.line2, s)
+
+
+_WORD = re.compile(r"[A-Za-z]+(?:'[A-Za-z]+)*")
+
+
+def read_names(path):
+    """The proper names the spell check lets pass: one a line, "#" starts a comment."""
+    names = set()
+    if path and os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                line = line.split("#", 1)[0].strip()
+                if line:
+                    names.add(line)
+    return names
+
+
+def sentence_words(text, names):
+    """The words of text that the spell checker must know (listed names left out)."""
+    words = []
+    for w in _WORD.findall(text):
+        base = w[:-2] if w.endswith("'s") else w
+        if w in names or base in names:
+            continue
+        words.append(w)
+    return words
+
+
+def check_sentence_spelling(sentences, names, report):
+    words = sorted({w for s in sentences for t in s.texts for w in sentence_words(t, names)})
+    if not words:
+        return
+    try:
+        run = subprocess.run(["hunspell", "-d", "en_US", "-l"], input="\n".join(words) + "\n",
+                             capture_output=True, text=True, check=True)
+    except (OSError, subprocess.CalledProcessError) as e:
+        report.problem("hunspell", "the spell check could not run (%s); install hunspell and "
+                       "hunspell-en-us" % e)
+        return
+    wrong = set(run.stdout.split())
+    for s in sentences:
+        for t in s.texts:
+            bad = [w for w in sentence_words(t, names) if w in wrong]
+            if bad:
+                report.problem(s.where, "%s not in the en_US spelling dictionary "
+                               "(a name? add it to proper_names.txt): %s"
+                               % (", ".join(sorted(set(bad))), t))
+
+
+_SPEAKER = re.compile(r"^[A-Z][A-Za-z]*: ")
+
+
+def parser_sentences(text):
+    """The sentences of a line as link-parser should see them: split at . ? ! and
+    without the speaker labels of a dialogue ("A: ")."""
+    parts = re.split(r"(?<=[.?!])\s+(?=[A-Z\"])", text.strip())
+    sentences = []
+    for p in parts:
+        if sentences and sentences[-1].endswith(sf.ABBREVIATIONS):  # "Mr. Brown"
+            sentences[-1] += " " + p
+        else:
+            sentences.append(p)
+    return [_SPEAKER.sub("", p).strip() for p in sentences if p.strip()]
+
+
+def check_sentence_grammar(sentences, report):
+    """Warnings for sentences link-parser finds no complete parse of; False if it is absent."""
+    program = shutil.which("link-parser")
+    if program is None:
+        return False
+    todo = []
+    for s in sentences:
+        for t in s.texts:
+            for part in parser_sentences(t):
+                if part[0] not in "!*%":
+                    todo.append((s, part))
+    if not todo:
+        return True
+    feed = "!timeout=10\n" + "".join(part + "\n" for _, part in todo)
+    try:
+        run = subprocess.run([program, "en", "-batch", "-echo"], input=feed,
+                             capture_output=True, text=True, timeout=1800)
+    except (OSError, subprocess.SubprocessError) as e:
+        report.warning("link-parser", "could not run (%s); grammar not parsed" % e)
+        return True
+    echoed = [line for line in run.stdout.splitlines()]
+    failed = set()
+    last = None
+    texts = {part for _, part in todo}
+    for line in echoed:
+        if line.startswith("+++++ error"):
+            if last is not None:
+                failed.add(last)
+        elif line in texts:
+            last = line
+    for s, part in todo:
+        if part in failed:
+            report.warning(s.where, "link-parser finds no complete parse of: %s" % part)
+    return True
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("data", nargs="?", default=os.path.join(sf.REPO_DIR, "data"))
     parser.add_argument("--dictionary", default=DEFAULT_DICTIONARY,
                         help="headword list for the warnings (checked only if present)")
-    parser.add_argument("--strict-placeholders", action="store_true",
-                        help="count placeholder sets as problems instead of skipping them")
+    parser.add_argument("--names", default=DEFAULT_NAMES,
+                        help="proper names the spell check of sentences lets pass")
+    parser.add_argument("--no-parser", action="store_true",
+                        help="do not run link-parser even where it is installed")
     args = parser.parse_args(argv)
 
     report = Report()
     counts = {"checked": 0, "placeholder": 0, "broken": 0, "missing": 0}
     answers = {}
+    sentences = []
     known = set()
     for info in sf.ALL_SETS:
         path = locate(args.data, info)
@@ -255,7 +408,8 @@ def main(argv=None):
             counts["missing"] += 1
             continue
         known.add(os.path.abspath(path))
-        counts[check_set(info, path, report, args.strict_placeholders, answers)] += 1
+        counts[check_set(info, path, report, answers,
+                         sentences)] += 1
     for folder in sorted({s.folder for s in sf.ALL_SETS}):
         directory = os.path.join(args.data, folder)
         for entry in sorted(os.listdir(directory)) if os.path.isdir(directory) else []:
@@ -265,15 +419,20 @@ def main(argv=None):
     check_levels(answers, report)
     check_spelling(answers, report)
     dictionary = check_dictionary(answers, args.dictionary, report)
+    check_sentence_repeats(sentences, report)
+    check_sentence_spelling(sentences, read_names(args.names), report)
+    parsed = False if args.no_parser else check_sentence_grammar(sentences, report)
 
     for line in report.problems + report.warnings:
         print(line)
     print("validate_sets: %d sets: %d checked, %d placeholders %s, %d malformed, "
-          "%d missing; %d problems, %d warnings%s"
+          "%d missing; %d problems, %d warnings%s%s"
           % (len(sf.ALL_SETS), counts["checked"], counts["placeholder"],
-             "refused" if args.strict_placeholders else "skipped", counts["broken"],
+             "refused", counts["broken"],
              counts["missing"], len(report.problems), len(report.warnings),
-             "" if dictionary else " (no dictionary, headwords not checked)"))
+             "" if dictionary else " (no dictionary, headwords not checked)",
+             "" if parsed or not sentences else
+             " (link-parser not run, sentences not parsed)"))
     return 1 if report.problems else 0
 
 

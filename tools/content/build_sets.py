@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Builds the vocabulary set files of data/ from the TSV sources beside this script.
+"""Builds the set files of data/ from the TSV sources beside this script.
 
-Each tools/content/<folder>/<file>.tsv (UTF-8, 30 rows of
-word, part of speech, meaning, example, translation) becomes
-data/<folder>/<file>.txt in CP932 with CR LF. A source that breaks a rule is
-reported row by row and its set file is left as it was.
+Each tools/content/<folder>/<file>.tsv (UTF-8) becomes data/<folder>/<file>.txt
+in CP932 with CR LF. Vocabulary sources (jhword, TOEIC700, TOEIC550) hold 30
+rows of word, part of speech, meaning, example, translation; sentence sources
+(jhgram, highexam, semi) hold an optional "#instruction: ..." line and 30 rows
+of line 1, line 2 (with one blank （　　）), line 3, answer, explanation.
+A source that breaks a rule is reported row by row and its set file is left
+as it was.
 
 Usage: build_sets.py [--check] [--out DATA_DIR] [TSV ...]
        build_sets.py --skeleton FOLDER/FILE > tools/content/FOLDER/FILE.tsv
@@ -109,6 +112,122 @@ def row_problems(row):
     return problems
 
 
+class SentenceRow:
+    """One question of a grammar, exam or idiom source."""
+
+    def __init__(self, number, line1, line2, line3, answer, explanation):
+        self.number = number
+        self.line1 = line1
+        self.line2 = line2
+        self.line3 = line3 if line3 != "" else " "  # an empty column is the blank third line
+        self.answer = answer
+        self.explanation = explanation
+
+    @property
+    def word(self):  # what the reports name the row by
+        return self.answer
+
+    def lines(self):
+        return [self.line1, self.line2, self.line3, self.answer + "#" + self.explanation]
+
+
+INSTRUCTION_PREFIX = "#instruction:"
+
+
+def read_sentence_rows(path, errors):
+    """(instruction or None, rows) of a sentence source.
+
+    "#instruction: TEXT" (before the first row) names the set's instruction line;
+    other lines that begin with "#" are comments; blank lines are ignored."""
+    try:
+        with open(path, encoding="utf-8-sig") as f:
+            text = f.read()
+    except (OSError, UnicodeDecodeError) as e:
+        errors.append("cannot read it as UTF-8: %s" % e)
+        return None, []
+    instruction = None
+    rows = []
+    for number, line in enumerate(text.splitlines(), 1):
+        if line.strip() == "":
+            continue
+        if line.startswith(INSTRUCTION_PREFIX):
+            if rows or instruction is not None:
+                errors.append("line %d: \"%s\" must come once, before the first row"
+                              % (number, INSTRUCTION_PREFIX))
+            instruction = line[len(INSTRUCTION_PREFIX):].strip()
+            continue
+        if line.startswith("#"):
+            continue
+        fields = [field.strip() for field in line.split("\t")]
+        if len(fields) != 5:
+            errors.append("line %d: %d columns, expected 5 (line 1, line 2, line 3, answer, "
+                          "explanation) separated by tabs" % (number, len(fields)))
+            continue
+        rows.append(SentenceRow(number, *fields))
+    return instruction, rows
+
+
+def instruction_problems(instruction):
+    problems = []
+    bad = sf.cp932_problem(instruction)
+    if instruction == "":
+        problems.append("the instruction is empty")
+    elif bad:
+        problems.append("instruction: %s" % bad)
+    elif not sf.has_japanese(instruction):
+        problems.append("the instruction holds no Japanese")
+    elif sf.byte_length(instruction) > sf.MAX_INSTRUCTION:
+        problems.append("the instruction is %d bytes, more than %d"
+                        % (sf.byte_length(instruction), sf.MAX_INSTRUCTION))
+    elif sf.PLACEHOLDER_MARKER in instruction:
+        problems.append("the instruction holds the placeholder marker %s" % sf.PLACEHOLDER_MARKER)
+    return problems
+
+
+def sentence_row_problems(kind, row):
+    """Every broken rule of one sentence row, as text."""
+    problems = []
+    for label, text in (("line 1", row.line1), ("line 2", row.line2), ("line 3", row.line3),
+                        ("answer", row.answer), ("explanation", row.explanation)):
+        if text.strip() == "":
+            if label != "line 3":
+                problems.append("the %s is empty" % label)
+            continue
+        bad = sf.cp932_problem(text)
+        if bad:
+            problems.append("%s: %s (use ～ U+FF5E for a wave dash, ー or － for a dash)"
+                            % (label, bad))
+    if problems:
+        return problems
+    if "#" in row.explanation:
+        problems.append("the explanation may not hold \"#\"")
+    problems += sf.sentence_problems(kind, row.line1, row.line2, row.line3, row.answer,
+                                     row.explanation)
+    problems += sf.hint_problems(row.explanation)
+    n1, n2, n3 = (sf.byte_length(x) for x in (row.line1, row.line2, row.line3))
+    for label, n in (("line 1", n1), ("line 2", n2)):
+        if n > sf.MAX_QUESTION_LINE:
+            problems.append("%s is %d bytes, more than %d" % (label, n, sf.MAX_QUESTION_LINE))
+    limit = max(n1, n2, sf.MIN_THIRD_LINE_LIMIT)
+    if n3 > limit:
+        problems.append("line 3 is %d bytes, more than %d (the longer of lines 1 and 2, "
+                        "at least %d)" % (n3, limit, sf.MIN_THIRD_LINE_LIMIT))
+    return problems
+
+
+def sentence_set_problems(rows):
+    problems = []
+    if len(rows) != sf.QUESTIONS:
+        problems.append("%d rows, a set needs exactly %d" % (len(rows), sf.QUESTIONS))
+    seen = {}
+    for r in rows:
+        key = (r.line1, r.line2)
+        if key in seen:
+            problems.append("line %d: repeats the question of line %d" % (r.number, seen[key]))
+        seen.setdefault(key, r.number)
+    return problems
+
+
 def set_problems(info, rows):
     """Rules across the rows: count, order, meanings, agreement with the word list."""
     problems = []
@@ -154,18 +273,29 @@ def build(path, out_dir, check_only):
     folder = os.path.basename(os.path.dirname(os.path.abspath(path)))
     name = os.path.splitext(os.path.basename(path))[0] + ".txt"
     info = sf.find_set(folder, name)
-    if info is None or not info.is_vocab:
-        return ["%s: no vocabulary set is called %s/%s" % (rel, folder, name)]
+    if info is None:
+        return ["%s: no set of the menus is called %s/%s" % (rel, folder, name)]
 
     errors = []
-    rows = read_rows(path, errors)
-    for r in rows:
-        errors += ["line %d (%s): %s" % (r.number, r.word, p) for p in row_problems(r)]
-    errors += set_problems(info, rows)
+    if info.is_vocab:
+        instruction = sf.VOCAB_INSTRUCTION
+        rows = read_rows(path, errors)
+        for r in rows:
+            errors += ["line %d (%s): %s" % (r.number, r.word, p) for p in row_problems(r)]
+        errors += set_problems(info, rows)
+    else:
+        instruction, rows = read_sentence_rows(path, errors)
+        if instruction is None:
+            instruction = info.default_instruction
+        errors += instruction_problems(instruction)
+        for r in rows:
+            errors += ["line %d (%s): %s" % (r.number, r.answer, p)
+                       for p in sentence_row_problems(info.kind, r)]
+        errors += sentence_set_problems(rows)
     if errors:
         return ["%s: %s" % (rel, e) for e in errors]
 
-    lines = [info.title, sf.VOCAB_INSTRUCTION]
+    lines = [info.title, instruction]
     for r in rows:
         lines += r.lines()
     body = sf.encode_lines(lines)
@@ -194,9 +324,14 @@ def skeleton(name):
     """Prints the start of a source: the set's 30 words and parts of speech from its list."""
     folder, _, base = name.replace("\\", "/").partition("/")
     info = sf.find_set(folder, os.path.splitext(base)[0] + ".txt")
-    if info is None or not info.is_vocab:
-        print("no vocabulary set is called %s" % name)
+    if info is None:
+        print("no set of the menus is called %s" % name)
         return 1
+    if not info.is_vocab:
+        print("%s %s" % (INSTRUCTION_PREFIX, info.default_instruction))
+        print("# %s: 30 rows of line 1<TAB>line 2 with %s<TAB>line 3 (empty, or （N語） "
+              "for N words)<TAB>answer<TAB>explanation" % (info.title, sf.BLANK))
+        return 0
     for word, pos in sf.read_wordlist(info.wordlist)[info.first:info.first + sf.QUESTIONS]:
         print("\t".join([word, pos, "", "", ""]))
     return 0
@@ -209,8 +344,9 @@ def main(argv=None):
                         help="data folder to write into (default: data/ of the repo)")
     parser.add_argument("--check", action="store_true", help="check only: write nothing, report set files that differ from their source")
     parser.add_argument("--skeleton", metavar="FOLDER/FILE",
-                        help="print the word and part-of-speech columns of a new source "
-                             "(e.g. TOEIC700/TOEIC700_001) and stop")
+                        help="print the start of a new source (e.g. TOEIC700/TOEIC700_001: its "
+                             "words and parts of speech; semi/tango51: its instruction "
+                             "line) and stop")
     args = parser.parse_args(argv)
     if args.skeleton:
         return skeleton(args.skeleton)

@@ -37,6 +37,14 @@ POS_TAGS = {
 }
 
 VOCAB_FOLDERS = ("jhword", "TOEIC700", "TOEIC550")
+SENTENCE_FOLDERS = ("jhgram", "highexam", "semi")
+
+# Sentence sets (grammar, exam, idioms): the blank on question line 2 and the
+# instruction lines a source gets when it names none of its own.
+BLANK = "（　　）"
+GRAMMAR_INSTRUCTION = "次の空欄に適語を入れなさい。"
+REWRITE_INSTRUCTION = "次の文をほぼ同じ意味の文に書き換えるとき、空欄に適語を入れなさい。"
+IDIOM_INSTRUCTION = "日本語の意味に合うように、空欄に適切なイディオムを入れなさい。"
 
 TOOLS_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO_DIR = os.path.dirname(TOOLS_DIR)
@@ -67,6 +75,22 @@ class SetInfo:
     @property
     def is_vocab(self):
         return self.level is not None
+
+    @property
+    def kind(self):
+        """"vocab", "idiom", "rewrite" (line 1 is the English original) or "grammar"."""
+        if self.is_vocab:
+            return "vocab"
+        if self.folder == "semi":
+            return "idiom"
+        if "書き換え" in self.title:
+            return "rewrite"
+        return "grammar"
+
+    @property
+    def default_instruction(self):
+        return {"vocab": VOCAB_INSTRUCTION, "idiom": IDIOM_INSTRUCTION,
+                "rewrite": REWRITE_INSTRUCTION}.get(self.kind, GRAMMAR_INSTRUCTION)
 
 
 def _grammar_sets():
@@ -275,3 +299,114 @@ def read_wordlist(name):
             word, _, pos = line.partition("\t")
             rows.append((word, pos))
     return rows
+
+
+# --- sentence sets --------------------------------------------------------
+
+# Anything that looks like a blank but is not written exactly as BLANK.
+_BLANK_LIKE = re.compile(r"[（(][ 　]*[)）]|_{2,}|＿")
+_WORD_COUNT = re.compile("([0-9０-９]+)語")
+_SENTENCE_START = ".?!:“「"
+# Titles whose period ends no sentence.
+ABBREVIATIONS = ("Mr.", "Mrs.", "Ms.", "Dr.", "Mt.", "St.")
+
+
+def blank_count(line):
+    return line.count(BLANK)
+
+
+def blank_at_sentence_start(line):
+    """True when the (first) blank opens the line, follows . ? ! : (a new sentence, or
+    a speaker's "B:"), or opens a quotation; a closing quotation mark ends a sentence
+    only after . ? !"""
+    before = line.split(BLANK, 1)[0].rstrip(" 　")
+    if before == "":
+        return True
+    if before[-1] == '"':
+        if before.count('"') % 2 == 1:  # an opening quotation mark
+            return True
+        before = before[:-1].rstrip(" ")
+        return before == "" or before[-1] in ".?!"
+    if before.endswith(ABBREVIATIONS):
+        return False
+    return before[-1] in _SENTENCE_START
+
+
+def word_count(answer):
+    return len(answer.split(" "))
+
+
+def stated_word_counts(line3):
+    """Every word count "N語" that line 3 states (full- or half-width digits)."""
+    return [int(n.translate(str.maketrans("０１２３４５６７８９", "0123456789")))
+            for n in _WORD_COUNT.findall(line3)]
+
+
+def filled(line2, answer):
+    """Question line 2 with the answer written into the blank."""
+    return line2.replace(BLANK, answer, 1)
+
+
+def sentence_problems(kind, l1, l2, l3, answer, hint):
+    """Rules of one question of a grammar, exam or idiom set; [] when it keeps them all.
+
+    kind is SetInfo.kind; hint is the text after "#" (None when there is none).
+    The byte limits of the lines and the hint are checked elsewhere."""
+    problems = []
+    if l1.strip() == "":
+        problems.append("line 1 is empty")
+    elif BLANK in l1:
+        problems.append("line 1 holds a blank; the blank belongs on line 2")
+    elif kind == "rewrite":
+        if has_japanese(l1) or not l1.isascii():
+            problems.append("line 1 should be the original English sentence (ASCII only)")
+    elif not has_japanese(l1):
+        problems.append("line 1 holds no Japanese")
+
+    blanks = blank_count(l2)
+    rest = l2.replace(BLANK, "")
+    if blanks != 1:
+        problems.append("line 2 holds %d blanks %s, it needs exactly one" % (blanks, BLANK))
+    if _BLANK_LIKE.search(rest):
+        problems.append("line 2 holds a blank not written as %s" % BLANK)
+    if not rest.isascii():
+        odd = "".join(sorted({ch for ch in rest if not ch.isascii()}))
+        problems.append("line 2 may hold only ASCII besides the blank (found %s)" % odd)
+    if blanks >= 1:
+        if blank_at_sentence_start(l2):
+            problems.append("the blank starts a sentence (capital letters count); "
+                            "rewrite the sentence so it does not")
+        else:
+            at = l2.index(BLANK)
+            after = l2[at + len(BLANK):at + len(BLANK) + 1]
+            if l2[at - 1] != " " or (after and after not in " .,?!;:'\""):
+                problems.append("the blank needs a space before it and a space or "
+                                "punctuation after it")
+
+    if l3 == "":
+        problems.append("line 3 is empty; write a single space")
+    elif l3 != " " and l3 != l3.strip(" 　"):
+        problems.append("line 3 %r has spaces around its text" % l3)
+    elif BLANK in l3:
+        problems.append("line 3 holds a blank")
+
+    bad = answer_problem(answer)
+    if bad:
+        problems.append(bad)
+    else:
+        words = word_count(answer)
+        stated = stated_word_counts(l3)
+        if len(stated) > 1:
+            problems.append("line 3 states %d word counts" % len(stated))
+        elif words > 1 and not stated:
+            problems.append("the answer %r has %d words; line 3 must say so, e.g. （%d語）"
+                            % (answer, words, words))
+        elif stated and stated[0] != words:
+            problems.append("line 3 says %d語 but the answer %r has %d words"
+                            % (stated[0], answer, words))
+
+    if hint is None or hint.strip() == "":
+        problems.append("no explanation after \"#\"")
+    elif not has_japanese(hint):
+        problems.append("the explanation holds no Japanese")
+    return problems

@@ -14,6 +14,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.dirname(HERE))
 import build_sets  # noqa: E402
+import check_idioms  # noqa: E402
 import set_format as sf  # noqa: E402
 import validate_sets  # noqa: E402
 
@@ -23,6 +24,28 @@ PILOT = os.path.join(HERE, "jhword", "tang101.tsv")
 def row(word="answer", pos="動", meaning="答える", example="Can you answer this question?",
         translation="この質問に答えられますか。"):
     return build_sets.Row(1, word, pos, meaning, example, translation)
+
+
+def sentence(line1="～の世話をする", line2="She （　　） her little brother yesterday.",
+             line3="（2語）", answer="looked after",
+             explanation="彼女は昨日、弟の世話をした。"):
+    return build_sets.SentenceRow(1, line1, line2, line3, answer, explanation)
+
+
+def sentence_source(rows, instruction=None):
+    """The text of a sentence source of 30 rows made from the given row texts."""
+    lines = ["#instruction: " + instruction] if instruction else []
+    return "\n".join(lines + rows) + "\n"
+
+
+GOOD_SENTENCE_ROWS = [
+    "～の世話をする\tShe （　　） her little brother yesterday.\t（2語）\tlooked after\t"
+    "彼女は昨日、弟の世話をした。"] + [
+    "第%d問\tWe have %s apples on the （　　）.\t\ttable\tテーブルの上にりんごがあります。"
+    % (n, word) for n, word in enumerate(
+        ("two three four five six seven eight nine ten eleven twelve thirteen fourteen "
+         "fifteen sixteen seventeen eighteen nineteen twenty many some no red green big "
+         "small old fresh sweet").split(), 2)]
 
 
 class CueAndMask(unittest.TestCase):
@@ -66,6 +89,162 @@ class GeneratorRows(unittest.TestCase):
         problems = build_sets.row_problems(row(word="go", pos="X", example="We go."))
         self.assertTrue(any("fewer than 3" in p for p in problems))
         self.assertTrue(any("part of speech" in p for p in problems))
+
+
+class SentenceRows(unittest.TestCase):
+    def problems(self, kind="idiom", **fields):
+        return build_sets.sentence_row_problems(kind, sentence(**fields))
+
+    def assertReported(self, problems, text):
+        self.assertTrue(any(text in p for p in problems), problems)
+
+    def test_good_row_has_no_problem_and_four_lines(self):
+        self.assertEqual(self.problems(), [])
+        self.assertEqual(sentence().lines(), [
+            "～の世話をする", "She （　　） her little brother yesterday.", "（2語）",
+            "looked after#彼女は昨日、弟の世話をした。"])
+
+    def test_empty_third_column_is_a_single_space(self):
+        r = sentence(line3="", answer="cared", line2="She （　　） for her brother.")
+        self.assertEqual(r.lines()[2], " ")
+        self.assertEqual(build_sets.sentence_row_problems("idiom", r), [])
+
+    def test_two_blanks_or_none(self):
+        self.assertReported(self.problems(line2="She （　　） her （　　） brother."),
+                            "holds 2 blanks")
+        self.assertReported(self.problems(line2="She looked after her brother."),
+                            "holds 0 blanks")
+        self.assertReported(self.problems(line2="She (  ) her little brother."),
+                            "not written as")
+
+    def test_blank_at_the_start_of_a_sentence(self):
+        for line2 in ("（　　） her little brother.", "Yes. （　　） her little brother.",
+                      "A: Who is he? B: （　　） my brother."):
+            with self.subTest(line2=line2):
+                self.assertReported(self.problems(line2=line2), "starts a sentence")
+        for line2 in ('She said, "（　　） her brother."', 'He said, "Go." （　　） her brother.'):
+            with self.subTest(line2=line2):
+                self.assertReported(self.problems(line2=line2), "starts a sentence")
+        self.assertEqual(self.problems(line1="～を表す", line2='What does "UN" （　　）?',
+                                       answer="stand for"), [])
+
+    def test_word_count_missing_or_wrong(self):
+        self.assertReported(self.problems(line3=""), "must say so")
+        self.assertReported(self.problems(line3="（3語）"), "says 3語")
+        self.assertEqual(self.problems(kind="rewrite", line1="She looked after him.",
+                                       line3="(ほぼ同じ意味に・2語)"), [])
+
+    def test_line_limits_and_answer_characters(self):
+        self.assertReported(self.problems(line2="She （　　） " + "x" * 60 + "."),
+                            "line 2 is 74 bytes")
+        self.assertReported(self.problems(line3="（2語）" + "あ" * 40), "line 3 is")
+        self.assertReported(self.problems(answer="looked  after"), "single spaces")
+        self.assertReported(self.problems(explanation="あ" * 101), "more than 200")
+        self.assertReported(self.problems(explanation="\u301cの世話"), "CP932")
+
+    def test_line_1_by_kind(self):
+        self.assertReported(self.problems(line1="look after"), "holds no Japanese")
+        self.assertReported(self.problems(kind="rewrite"), "original English sentence")
+
+
+class SentenceFiles(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.mkdtemp()
+        os.mkdir(os.path.join(self.tmp, "semi"))
+        self.src = os.path.join(self.tmp, "semi", "tango51.tsv")
+        self.out = os.path.join(self.tmp, "data")
+        self.info = sf.find_set("semi", "tango51.txt")
+
+    def tearDown(self):
+        shutil.rmtree(self.tmp)
+
+    def build(self, rows, instruction=None):
+        with open(self.src, "w", encoding="utf-8") as f:
+            f.write(sentence_source(rows, instruction))
+        return build_sets.build(self.src, self.out, False)
+
+    def validate(self):
+        report = validate_sets.Report()
+        sentences = []
+        path = os.path.join(self.out, "semi", "tango51.txt")
+        outcome = validate_sets.check_set(self.info, path, report, {}, sentences)
+        validate_sets.check_sentence_repeats(sentences, report)
+        validate_sets.check_sentence_spelling(sentences, {"Kenta"}, report)
+        return outcome, report.problems
+
+    def test_good_source_builds_a_valid_set(self):
+        self.assertEqual(self.build(GOOD_SENTENCE_ROWS), [])
+        with open(os.path.join(self.out, "semi", "tango51.txt"), "rb") as f:
+            lines = f.read().decode("cp932").split("\r\n")[:-1]
+        self.assertEqual(len(lines), sf.LINES)
+        self.assertEqual(lines[:3], ["重要ｲﾃﾞｨｵﾑ（１）", sf.IDIOM_INSTRUCTION, "～の世話をする"])
+        self.assertEqual(lines[9], "table#テーブルの上にりんごがあります。")
+        self.assertEqual(self.validate(), ("checked", []))
+
+    def test_instruction_line_from_the_source(self):
+        self.assertEqual(self.build(GOOD_SENTENCE_ROWS, "空欄に合う語句を入れなさい。"), [])
+        self.assertEqual(self.validate(), ("checked", []))
+        problems = self.build(GOOD_SENTENCE_ROWS, "Fill in the blank.")
+        self.assertTrue(any("instruction holds no Japanese" in p for p in problems), problems)
+
+    def test_repeated_question_and_row_count(self):
+        problems = self.build(GOOD_SENTENCE_ROWS[:29] + GOOD_SENTENCE_ROWS[1:2])
+        self.assertTrue(any("repeats the question of line" in p for p in problems), problems)
+        problems = self.build(GOOD_SENTENCE_ROWS[:29])
+        self.assertTrue(any("29 rows" in p for p in problems), problems)
+
+    def test_misspelling_in_the_filled_sentence(self):
+        rows = list(GOOD_SENTENCE_ROWS)
+        rows[0] = rows[0].replace("her little brother", "Kenta's litle brother")
+        self.assertEqual(self.build(rows), [])  # the builder does not spell-check
+        outcome, problems = self.validate()
+        self.assertTrue(any("question 1 (looked after): litle not in the en_US" in p
+                            for p in problems), problems)
+        self.assertFalse(any(": Kenta" in p for p in problems), problems)  # a listed name
+
+    def test_validator_refuses_what_the_builder_would(self):
+        self.assertEqual(self.build(GOOD_SENTENCE_ROWS), [])
+        path = os.path.join(self.out, "semi", "tango51.txt")
+        with open(path, "rb") as f:
+            lines = f.read().decode("cp932").split("\r\n")[:-1]
+        lines[3] = "（　　） her little brother yesterday."  # question 1, line 2
+        lines[4] = " "  # no word count for "looked after"
+        lines[7] = lines[7].replace("（　　）", "（　　） （　　）")  # question 2: two blanks
+        with open(path, "wb") as f:
+            f.write(sf.encode_lines(lines))
+        problems = self.validate()[1]
+        for text in ("question 1 (looked after): the blank starts a sentence",
+                     "question 1 (looked after): the answer 'looked after' has 2 words",
+                     "question 2 (table): line 2 holds 2 blanks"):
+            self.assertTrue(any(text in p for p in problems), (text, problems))
+
+    def test_link_parser_warnings_where_installed(self):
+        if shutil.which("link-parser") is None:
+            self.skipTest("link-parser is not installed")
+        s = validate_sets.Sentence("x: question 1 (go)", ["行く", "He （　　） school yesterday the.",
+                                                            " ", "go#"], "go")
+        good = validate_sets.Sentence("x: question 2 (go)", ["行く", "We （　　） to school.",
+                                                             " ", "go#"], "go")
+        report = validate_sets.Report()
+        self.assertTrue(validate_sets.check_sentence_grammar([s, good], report))
+        self.assertEqual(len(report.warnings), 1, report.warnings)
+        self.assertIn("question 1", report.warnings[0])
+        self.assertEqual(report.problems, [])
+
+
+class IdiomList(unittest.TestCase):
+    def test_distinctness_ignores_stand_ins_but_not_be_or_do(self):
+        self.assertEqual(check_idioms.key("make up one's mind"), check_idioms.key("make up mind"))
+        self.assertNotEqual(check_idioms.key("used to do"), check_idioms.key("be used to doing"))
+
+    def test_idiom_agrees_with_inflected_answers(self):
+        for idiom, answer in (("look after", "looked after"), ("take part in", "took part in"),
+                              ("make up one's mind", "made up her mind"),
+                              ("be fond of", "fond of"), ("die out", "dying out"),
+                              ("get ready for", "getting ready for")):
+            with self.subTest(idiom=idiom):
+                self.assertTrue(check_idioms.agrees(idiom, answer))
+        self.assertFalse(check_idioms.agrees("look after", "take care of"))
 
 
 class GeneratorFiles(unittest.TestCase):
@@ -128,7 +307,7 @@ class Validator(unittest.TestCase):
             f.write(raw if raw is not None else sf.encode_lines(lines))
         report = validate_sets.Report()
         answers = {}
-        outcome = validate_sets.check_set(self.info, self.path, report, False, answers)
+        outcome = validate_sets.check_set(self.info, self.path, report, answers)
         validate_sets.check_levels(answers, report)
         validate_sets.check_spelling(answers, report)
         return outcome, report.problems
@@ -163,9 +342,11 @@ class Validator(unittest.TestCase):
         self.assertReported(problems, "(agian): not in the en_US spelling dictionary")
         self.assertReported(problems, "question 2 (about): answer also used at")
 
-    def test_placeholder_is_skipped_and_counted(self):
+    def test_placeholder_is_refused(self):
         self.lines[1] = "準備中です" + sf.PLACEHOLDER_MARKER
-        self.assertEqual(self.check(self.lines), ("placeholder", []))
+        outcome, problems = self.check(self.lines)
+        self.assertEqual(outcome, "placeholder")
+        self.assertReported(problems, "is still a placeholder")
 
     def test_summary_and_exit_status_on_a_data_folder(self):
         out = io.StringIO()
