@@ -1,0 +1,345 @@
+#!/usr/bin/env python3
+"""End-to-end scenarios: the real program, copied with its data into a
+temporary program folder, driven under Xvfb as a learner would drive it.
+
+    learner_tests.py PROGRAM_DIR SCENARIO [--shots DIR]
+
+Run inside an X server (xvfb-run). Exit status 0 passed, 1 failed, 77 skipped.
+On a failure a screenshot and the program's output go to e2e-failures/ in
+the working folder. --shots keeps a screenshot of every step.
+"""
+
+import argparse
+import os
+import pathlib
+import pwd
+import grp
+import resource
+import shutil
+import signal
+import sys
+import time
+import traceback
+
+# The helpers beside this file are imported from the source tree: leave no
+# byte code there.
+sys.dont_write_bytecode = True
+
+from learner import APP_TITLE, CONFIRM_TITLE, OPEN_TITLE, SAVE_TITLE, Learner
+from program_copy import (ProgramCopy, RunningProgram, answers_of, cp932_lines, settle,
+                          wait_for_file)
+from x_desktop import DriverError, bind_characters, key, screenshot, wait_for_display
+
+SKIP = 77
+
+# Two small sets in the place of 中学1年（１） (entry K111, jhword\tang101.txt).
+SET_FILE = "jhword/tang101.txt"
+SET_TITLE = "テスト用の単語"
+TWO_QUESTIONS = [("りんご", "", " ", "apple"), ("ねこ", "", " ", "cat#動物です。")]
+THREE_QUESTIONS = TWO_QUESTIONS + [("いぬ", "", " ", "dog")]
+
+
+class Skipped(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise DriverError(message)
+
+
+def split_lines(data):
+    lines = data.split(b"\r\n")
+    check(lines[-1] == b"", "the file does not end with CR LF")
+    return lines[:-1]
+
+
+def choose_k111(learner):
+    """Alt+7 中学英単語, Right into 中学1年生, Return on 中学1年（１）."""
+    learner.choose_from_menu("7", "Right")
+    learner.wait_caption("the set's title in the caption", lambda c: SET_TITLE in c)
+
+
+class Scenarios:
+    def __init__(self, program_dir, shots):
+        self.program_dir = program_dir
+        self.shots = shots
+        self.copy = None
+        self.program = None
+        self.learner = None
+
+    def start(self, **launch):
+        for attempt in range(3):
+            wait_for_display()
+            self.program = RunningProgram(self.copy, **launch)
+            self.learner = Learner(self.program, self.shots)
+            try:
+                self.learner.wait_for_window()
+                return self.learner
+            except DriverError:
+                # Turned away by the X server (it was resetting or going):
+                # the learner would start the program again.
+                self.program.stop()
+                if attempt == 2 or "could not connect to display" not in self.program.log():
+                    raise
+                print("the program could not connect to the display; starting it again",
+                      file=sys.stderr)
+                time.sleep(0.5)
+
+    def finish_by_close_box(self):
+        self.learner.close_by_close_box()
+        code = self.program.wait_exit("the program to end after the close box")
+        check(code == 0, f"the program ended with status {code}")
+
+    # (a) A perfect run earns the check mark.
+    def perfect_run_earns_the_mark(self):
+        self.copy.write("checked.txt", b"K12\r\n")
+        data = self.copy.write_set(SET_FILE, SET_TITLE, "次の日本語を英語にしなさい。",
+                                   TWO_QUESTIONS)
+        learner = self.start()
+        choose_k111(learner)
+        for answer in answers_of(data):
+            learner.answer(answer)
+        # お疲れさまでした｡全て一度で正解しましたので、この問題集にはチェックマークが付きます。
+        learner.answer_box(APP_TITLE, "Return")
+        marks = wait_for_file(self.copy, "checked.txt", b"K12\r\nK111\r\n")
+        check(marks == b"K12\r\nK111\r\n", f"checked.txt holds {marks!r}")
+        if self.shots:
+            # The mark before the entry, read back from the file.
+            learner.focus_main()
+            learner.choose_from_menu("7", "Right")
+            learner.wait_caption("the set's title again", lambda c: SET_TITLE in c)
+        self.finish_by_close_box()
+
+    # (b) A confirmed finish writes font.txt with the run's counters.
+    def confirmed_finish_saves(self):
+        before = split_lines(self.copy.read("font.txt"))
+        check(len(before) == 30, "the shipped font.txt has not 30 lines")
+        # Last run's counts, never carried into this run, and a line the
+        # program does not own.
+        before[26], before[27] = b"7", b"9"
+        before.append("ここは残る".encode("cp932"))
+        self.copy.write("font.txt", b"".join(line + b"\r\n" for line in before))
+        data = self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", THREE_QUESTIONS)
+        learner = self.start()
+        choose_k111(learner)
+        answers = answers_of(data)
+        learner.answer(answers[0])
+        learner.answer(answers[1])
+        learner.answer("wrong")
+        learner.click_control("SpdBtnTojiru")
+        learner.answer_box(CONFIRM_TITLE, "alt+y")  # 終了してもよろしいですか？
+        learner.answer_box(APP_TITLE, "Return")     # お疲れさまでした。 「継続は力なり」 ...
+        code = self.program.wait_exit("the window to close after the finish")
+        check(code == 0, f"the program ended with status {code}")
+        after = split_lines(self.copy.read("font.txt"))
+        check(after[26] == b"2" and after[27] == b"1",
+              f"counters written as right {after[26]!r}, wrong {after[27]!r}")
+        expected = list(before)
+        expected[26], expected[27] = b"2", b"1"
+        changed = [i for i in range(max(len(after), len(expected)))
+                   if i >= len(after) or i >= len(expected) or after[i] != expected[i]]
+        check(not changed, f"font.txt lines {changed} differ: "
+              f"{[(after[i] if i < len(after) else None) for i in changed]}")
+        check(not self.copy.leftovers(), f"left behind: {self.copy.leftovers()}")
+
+    # (c) A cancelled finish writes nothing.
+    def cancelled_finish_writes_nothing(self):
+        data = self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", THREE_QUESTIONS)
+        learner = self.start()
+        choose_k111(learner)
+        answers = answers_of(data)
+        learner.answer("wrong")
+        key("Return")                                 # the miss acknowledged
+        learner.answer(answers[0])
+        learner.answer(answers[1])
+        before = self.copy.snapshot()
+        learner.click_control("SpdBtnTojiru")
+        learner.answer_box(CONFIRM_TITLE, "Escape")  # キャンセル
+        learner.click_control("SpdBtnTojiru")
+        learner.answer_box(CONFIRM_TITLE, "alt+n")   # いいえ
+        settle()
+        check(self.program.running() and learner.main_visible(), "the window did not stay")
+        check(self.copy.snapshot() == before, "a declined finish changed the program folder")
+        # The drill goes on where it was: question 3, then the end of a pass
+        # with a miss, which writes nothing either.
+        learner.answer(answers[2])
+        learner.answer_box(CONFIRM_TITLE, "alt+n")   # 間違った問題だけを出題しますか ?
+        learner.answer_box(CONFIRM_TITLE, "alt+n")   # もう一度最初から行いますか ?
+        learner.answer_box(APP_TITLE, "Return")      # お疲れさまでした｡次回は...
+        settle()
+        check(self.copy.snapshot() == before, "the drill after the declined finish wrote files")
+
+    # (d) The close box writes nothing.
+    def close_box_writes_nothing(self):
+        data = self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        learner = self.start()
+        choose_k111(learner)
+        learner.answer(answers_of(data)[0])
+        learner.answer("wrong")
+        before = self.copy.snapshot()
+        # Reaches the window's close event: the program ends by itself, normally.
+        self.finish_by_close_box()
+        check(self.copy.snapshot() == before, "the close box changed the program folder")
+
+    # (e) A user file written in the editor reads back byte for byte.
+    def user_file_reads_back(self):
+        self.copy.write("checked.txt", b"")
+        title = "小学1年生問題(例）"                    # proposed by the box, taken as it is
+        instruction = "次の英文の（　）に入る語を書きなさい。"
+        questions = [("I ( ) a student.", "私は学生です。", " ", "am#be動詞の現在形"),
+                     ("She ( ) tennis.", "彼女はテニスをします。", " ", "plays")]
+        wait_for_display()
+        bind_characters(instruction + "".join(l for q in questions for l in q))
+        learner = self.start()
+        learner.click_control("SpdBtnSaku")
+        learner.click_control("NewMondai")
+        learner.answer_box(CONFIRM_TITLE, "alt+y")   # 問題集の作成を始めてもよいですか？
+        learner.answer_box("問題集の作成１", "Return")
+        learner.answer_box("問題集の作成２", "Return", text=instruction)
+        for question in questions:
+            for n, line in zip("１２３４", question):
+                learner.answer_box("問題の入力" + n, "Return", text=line)
+        learner.answer_box("問題の入力１", "Return")    # nothing: the set is complete
+        learner.answer_box(SAVE_TITLE, "Return", text="mine")
+        expected = cp932_lines([title, instruction, *[l for q in questions for l in q]])
+        written = wait_for_file(self.copy, "UserFile/mine.txt", expected)
+        check(written == expected, f"UserFile/mine.txt holds {written!r}, not {expected!r}")
+
+        # Read back by the program: &8. ﾕｰｻﾞｰﾌｧｲﾙ, and a perfect run of it.
+        learner.menu_command("8")
+        learner.answer_box(OPEN_TITLE, "Return", text="mine.txt")
+        caption = f"{APP_TITLE}   ユーザーファイル : {title}   mine.txt"
+        learner.wait_caption(f'the caption "{caption}"', lambda c: c == caption)
+        learner.answer("am")
+        learner.answer("plays")
+        learner.answer_box(APP_TITLE, "Return")      # 全て一度で正解しました...
+        settle()
+        check(self.copy.read("checked.txt") == b"", "a user file earned a catalogue mark")
+        check(self.copy.read("UserFile/mine.txt") == expected, "reading changed the file")
+        self.finish_by_close_box()
+
+    # Faults: the disk refuses every write (a file size limit of 0 on the
+    # program: writes fail midway as on a full disk, and root cannot bypass it).
+    def full_disk_keeps_every_file(self):
+        self.copy.write("checked.txt", b"K12\r\n")
+        data = self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        old_user_file = cp932_lines(["古い問題集", "設問", "q1", "m1", " ", "a1"])
+        self.copy.write("UserFile/old.txt", old_user_file)
+        before = self.copy.snapshot()
+
+        def full_disk():
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+            hard = resource.getrlimit(resource.RLIMIT_FSIZE)[1]
+            resource.setrlimit(resource.RLIMIT_FSIZE, (0, hard))
+
+        learner = self.start(preexec=full_disk)
+        # The mark append.
+        choose_k111(learner)
+        for answer in answers_of(data):
+            learner.answer(answer)
+        learner.answer_box(APP_TITLE, "Return")      # the check-mark box
+        learner.answer_error_box("Return")           # ファイル checked.txt を作成できません
+        # The user-file save, over an existing file.
+        learner.menu_command("8")
+        learner.answer_box(OPEN_TITLE, "Return", text="old.txt")
+        learner.wait_caption("the user file in the caption", lambda c: "old.txt" in c)
+        learner.click_control("SpdBtnSaku")
+        learner.click_control("Hozon")
+        # The proposed name is old.txt itself; the dialog asks before replacing it.
+        dialog = learner.answer_box(SAVE_TITLE, "Return", wait_close=False)
+        learner.answer_box(SAVE_TITLE, "alt+y", besides=(dialog,))
+        learner.wait_gone(dialog, SAVE_TITLE)
+        learner.answer_error_box("Return")           # ファイル .../old.txt を作成できません
+        # The finish.
+        learner.click_control("SpdBtnTojiru")
+        learner.answer_box(CONFIRM_TITLE, "alt+y")
+        learner.answer_box(APP_TITLE, "Return")      # the farewell box
+        learner.answer_error_box("Return")           # ファイル font.txt を作成できません
+        settle()
+        check(self.program.running() and learner.main_visible(),
+              "the window closed although font.txt could not be written")
+        check(self.copy.snapshot() == before, "a refused write changed the program folder")
+        self.finish_by_close_box()
+
+    # Faults: a read-only font.txt, the program run by an ordinary user (root
+    # may write any file).
+    def read_only_settings_unprivileged(self):
+        wrapper = ()
+        if os.geteuid() == 0:
+            if not shutil.which("setpriv"):
+                raise Skipped("setpriv is missing")
+            try:
+                user, group = pwd.getpwnam("nobody"), grp.getgrnam("nogroup")
+            except KeyError:
+                raise Skipped("no user nobody or group nogroup")
+            wrapper = ("setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--")
+            for folder in (self.copy.home, self.copy.runtime):
+                os.chown(folder, user.pw_uid, group.gr_gid)
+        env = {}
+        if os.environ.get("XAUTHORITY"):
+            # xvfb-run keeps its cookie in a folder only root may enter.
+            cookie = self.copy.root / "xauthority"
+            shutil.copyfile(os.environ["XAUTHORITY"], cookie)
+            cookie.chmod(0o644)
+            env["XAUTHORITY"] = str(cookie)
+        self.copy.root.chmod(0o755)
+        # The folder stays writable: only the file itself refuses the write.
+        self.copy.dir.chmod(0o777)
+        self.copy.path("font.txt").chmod(0o444)
+        before = self.copy.snapshot()
+        learner = self.start(wrapper=wrapper, env=env)
+        learner.click_control("SpdBtnTojiru")
+        learner.answer_box(CONFIRM_TITLE, "alt+y")
+        learner.answer_box(APP_TITLE, "Return")      # the farewell box
+        learner.answer_error_box("Return")           # ファイル font.txt を作成できません
+        settle()
+        check(self.program.running() and learner.main_visible(),
+              "the window closed although font.txt could not be written")
+        check(self.copy.snapshot() == before, "the refused finish changed the program folder")
+        self.finish_by_close_box()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program_dir")
+    parser.add_argument("scenario")
+    parser.add_argument("--shots")
+    args = parser.parse_args()
+    scenarios = Scenarios(args.program_dir, args.shots)
+    run = getattr(scenarios, args.scenario, None)
+    if run is None or args.scenario.startswith("_"):
+        print(f"no scenario {args.scenario}", file=sys.stderr)
+        return 2
+    for tool in ("xdotool", "import"):
+        if not shutil.which(tool):
+            print(f"{tool} is missing: run scripts/install-deps", file=sys.stderr)
+            return 1
+    started = time.monotonic()
+    scenarios.copy = ProgramCopy(args.program_dir)
+    status = 0
+    try:
+        run()
+        print(f"{args.scenario}: passed in {time.monotonic() - started:.1f} s")
+    except Skipped as reason:
+        print(f"{args.scenario}: skipped: {reason}")
+        status = SKIP
+    except Exception:
+        status = 1
+        traceback.print_exc()
+        failures = pathlib.Path("e2e-failures")
+        failures.mkdir(exist_ok=True)
+        screenshot(failures / f"{args.scenario}.png")
+        print(f"{args.scenario}: FAILED after {time.monotonic() - started:.1f} s; "
+              f"screenshot {failures.resolve() / (args.scenario + '.png')}", file=sys.stderr)
+    finally:
+        if scenarios.program:
+            scenarios.program.stop()
+            if status == 1:
+                print("program output:\n" + scenarios.program.log(), file=sys.stderr)
+        scenarios.copy.remove()
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
