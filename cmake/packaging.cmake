@@ -1,0 +1,61 @@
+# The Debian package, built by `make package` (mk/package.mk) with CPack.
+#
+# The program folder that `cmake --install` writes goes to /opt/potoran as it
+# stands. Beside it the package holds the launcher (/usr/bin/potoran), the
+# menu entry and its icon. Those three are excluded from a plain
+# `cmake --install`, which writes a portable folder and must not touch /usr;
+# CPack asks for their component by name.
+
+set(POTORAN_PACKAGE_PREFIX /opt/potoran) # also the launcher's default
+set(packaging_dir ${CMAKE_CURRENT_LIST_DIR}/packaging)
+
+install(PROGRAMS ${packaging_dir}/potoran-launcher.sh
+        DESTINATION /usr/bin RENAME potoran
+        COMPONENT desktop EXCLUDE_FROM_ALL)
+install(FILES ${packaging_dir}/potoran.desktop
+        DESTINATION /usr/share/applications
+        COMPONENT desktop EXCLUDE_FROM_ALL)
+# The window icon drawn by the asset generator is 32 x 32.
+install(FILES ${POTORAN_DIR}/pictures/icon.png
+        DESTINATION /usr/share/icons/hicolor/32x32/apps RENAME potoran.png
+        COMPONENT desktop EXCLUDE_FROM_ALL)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME potoran)
+set(CPACK_PACKAGE_VENDOR "Potoran developers")
+set(CPACK_PACKAGE_CONTACT "Potoran developers <potoran@example.org>")
+# CPack installs into its staging folder through DESTDIR, so the absolute
+# destinations (/usr/...) land there and not on this machine; the prefix it
+# installs under is then CPACK_INSTALL_PREFIX.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX ${POTORAN_PACKAGE_PREFIX})
+set(CPACK_PACKAGING_INSTALL_PREFIX ${POTORAN_PACKAGE_PREFIX})
+set(CPACK_STRIP_FILES ON)
+
+# One package from the executable, the data and the desktop files; whatever
+# else gets an install rule later stays out until it is named here.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENTS_ALL Unspecified data desktop)
+
+set(CPACK_DEBIAN_PACKAGE_NAME potoran)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "English drill program for Japanese learners
+ぽとらん for TOEIC drills the learner through 204 built-in question sets
+(grammar, entrance-exam practice, idioms, TOEIC and school vocabulary):
+type each English answer, retype what was missed, earn a check mark for
+every perfect set, and write sets of your own. The window is in Japanese.
+Each user runs a private copy under ~/.local/share/potoran, where the
+settings, marks and own sets are kept.")
+# dpkg-shlibdeps adds the libraries the executable links with, the Qt 6
+# runtime among them (libqt6widgets6, libqt6multimedia6, libqt6gui6,
+# libqt6core6, with their least versions; mk/package.mk checks they are
+# there). Named here are the fonts the settings name: the IPA fonts stand in
+# for the Japanese ones, Liberation for the Latin ones.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation")
+
+include(CPack)
