@@ -45,6 +45,21 @@ class Row:
                 self.word + "#" + self.hint()]
 
 
+def column_problems(columns, optional=()):
+    """Empty columns (unless optional) and text that does not survive CP932."""
+    problems = []
+    for label, text in columns:
+        if text.strip() == "":
+            if label not in optional:
+                problems.append("the %s is empty" % label)
+            continue
+        bad = sf.cp932_problem(text)
+        if bad:
+            problems.append("%s: %s (use ～ U+FF5E for a wave dash, ー or － for a dash)"
+                            % (label, bad))
+    return problems
+
+
 def read_rows(path, errors):
     try:
         with open(path, encoding="utf-8-sig") as f:
@@ -67,17 +82,9 @@ def read_rows(path, errors):
 
 def row_problems(row):
     """Every broken rule of one row, as text."""
-    problems = []
-    for label, text in (("word", row.word), ("part of speech", row.pos),
-                        ("meaning", row.meaning), ("example", row.example),
-                        ("translation", row.translation)):
-        if text == "":
-            problems.append("the %s is empty" % label)
-            continue
-        bad = sf.cp932_problem(text)
-        if bad:
-            problems.append("%s: %s (use ～ U+FF5E for a wave dash, ー or － for a dash)"
-                            % (label, bad))
+    problems = column_problems((("word", row.word), ("part of speech", row.pos),
+                                ("meaning", row.meaning), ("example", row.example),
+                                ("translation", row.translation)))
     if problems:
         return problems
 
@@ -187,16 +194,9 @@ def instruction_problems(instruction):
 def sentence_row_problems(kind, row):
     """Every broken rule of one sentence row, as text."""
     problems = []
-    for label, text in (("line 1", row.line1), ("line 2", row.line2), ("line 3", row.line3),
-                        ("answer", row.answer), ("explanation", row.explanation)):
-        if text.strip() == "":
-            if label != "line 3":
-                problems.append("the %s is empty" % label)
-            continue
-        bad = sf.cp932_problem(text)
-        if bad:
-            problems.append("%s: %s (use ～ U+FF5E for a wave dash, ー or － for a dash)"
-                            % (label, bad))
+    problems += column_problems((("line 1", row.line1), ("line 2", row.line2),
+                                 ("line 3", row.line3), ("answer", row.answer),
+                                 ("explanation", row.explanation)), optional=("line 3",))
     if problems:
         return problems
     if "#" in row.explanation:
