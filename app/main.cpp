@@ -5,6 +5,7 @@
 
 #include "about_box.h"
 #include "about_box1.h"
+#include "classic_look.h"
 #include "main_window.h"
 #include "program_dir.h"
 #include "splash_window.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    classic::useFontHinting();
     const auto dir = ProgramDir::ofExecutable();
 
     // The standard dialogs (files, fonts, colours) speak Japanese too.

@@ -14,6 +14,7 @@ void Drill::blankStrip() {
 }
 
 void Drill::BeginPass() {
+    sounds_.prepare();
     const auto& list = state.QuestionList;
     if (list.size() > 2) {
         form.ShadowLabel2.text = list[1];

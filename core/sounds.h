@@ -1,11 +1,14 @@
 #pragma once
 
-// The three players, each opened on its WAV file at start-up.
+// The three players, each opened on its WAV file.
 enum class Sound { Right = 1, Wrong = 2, RightAfterMiss = 3 };
 
 class Sounds {
   public:
     virtual ~Sounds() = default;
+    // Every pass begins with this, so players that open late are ready
+    // before the first answer; calling it again costs nothing.
+    virtual void prepare() {}
     // Starts from the beginning; never waits for the end.
     virtual void play(Sound sound) = 0;
 };

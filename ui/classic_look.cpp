@@ -2,6 +2,8 @@
 
 #include "font.h"
 
+#include <QGuiApplication>
+
 namespace classic {
 
 QColor color(Colour colour) {
@@ -56,6 +58,12 @@ QFont font(const QString& windowsName, int pixels, int style) {
 
 QFont uiFont() {
     return font(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+}
+
+void useFontHinting() {
+    QFont f = QGuiApplication::font();
+    f.setHintingPreference(QFont::PreferFullHinting);
+    QGuiApplication::setFont(f);
 }
 
 } // namespace classic

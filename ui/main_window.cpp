@@ -1,18 +1,21 @@
 #include "main_window.h"
 
 #include "answer_field.h"
+#include "backdrop_image.h"
 #include "catalogue_table.h"
 #include "control_layout.h"
 #include "cp932.h"
+#include "deferred_sounds.h"
 #include "display_field.h"
 #include "qt_screen.h"
-#include "qt_sounds.h"
 #include "qt_text.h"
+#include "sounds_module.h"
 #include "surface_overlay.h"
 #include "t_shadow_label.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -59,8 +62,10 @@ MainWindow::MainWindow(const std::filesystem::path& programDir, std::unique_ptr<
     : dir_(programDir), screen_(screen ? std::move(screen) : std::make_unique<QtScreen>()) {
     setObjectName(QStringLiteral("TangoCard"));
     dialogs_ = std::make_unique<QtDialogs>(this, [this] { render(); });
-    sounds_ = std::make_unique<QtSounds>(this, dir_.resolve("seikai.wav"), dir_.resolve("batu.wav"),
-                                         dir_.resolve("seikai2.wav"));
+    sounds_ = std::make_unique<DeferredSounds>(
+        this, QCoreApplication::applicationDirPath() + u'/' + QLatin1String(SoundsModuleFile),
+        std::array{dir_.resolve("seikai.wav"), dir_.resolve("batu.wav"),
+                   dir_.resolve("seikai2.wav")});
     drill_ = std::make_unique<Drill>(dir_, *dialogs_, *sounds_, *screen_);
     catalogue_ = std::make_unique<Catalogue>(*drill_);
     editor_ = std::make_unique<Editor>(*drill_);
@@ -107,13 +112,9 @@ void MainWindow::buildControls() {
         QWidget* parent = *row.parent ? controls_.value(QString::fromLatin1(row.parent)) : client_;
         QWidget* w = nullptr;
         switch (row.kind) {
-        case ControlKind::Backdrop: {
-            auto* l = new QLabel(parent);
-            l->setPixmap(QPixmap(path("pictures\\backdrop.png")));
-            l->setScaledContents(true);
-            w = l;
+        case ControlKind::Backdrop:
+            w = new BackdropImage(parent, path("pictures\\backdrop.png"));
             break;
-        }
         case ControlKind::Surface:
             overlay_ = new SurfaceOverlay(parent, form.surface);
             w = overlay_;

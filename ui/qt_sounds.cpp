@@ -3,9 +3,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSounds::QtSounds(QObject* owner, const std::filesystem::path& seikai,
-                   const std::filesystem::path& batu, const std::filesystem::path& seikai2) {
-    const std::filesystem::path files[] = {seikai, batu, seikai2};
+QtSounds::QtSounds(QObject* owner, const std::array<std::filesystem::path, 3>& files) {
     for (size_t i = 0; i < players_.size(); ++i) {
         players_[i] = new QSoundEffect(owner);
         players_[i]->setSource(QUrl::fromLocalFile(QString::fromStdString(files[i].string())));

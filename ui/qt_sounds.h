@@ -1,6 +1,7 @@
 #pragma once
-// The three players, opened on their WAV files at start-up. Without an audio
-// device nothing plays and nothing fails; playback is never waited for.
+// The three players, opened on their WAV files. Without an audio device
+// nothing plays and nothing fails; playback is never waited for. Built into
+// the sounds module only (see deferred_sounds.h).
 
 #include "sounds.h"
 
@@ -12,8 +13,7 @@ class QSoundEffect;
 
 class QtSounds : public Sounds {
   public:
-    QtSounds(QObject* owner, const std::filesystem::path& seikai, const std::filesystem::path& batu,
-             const std::filesystem::path& seikai2);
+    QtSounds(QObject* owner, const std::array<std::filesystem::path, 3>& files);
     void play(Sound sound) override;
 
   private:

@@ -6,6 +6,7 @@ set(CMAKE_AUTOMOC ON)
 add_library(potoran_ui_widgets STATIC
   ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/about_box1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/backdrop_image.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bevel_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bevel_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/box_button.cpp

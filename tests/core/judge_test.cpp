@@ -19,7 +19,10 @@ TEST(Judge, WholeFirstPassWithoutAMissCompletesTheSet) {
     DrillHarness h;
     std::vector<std::string> completed;
     h.drill->onSetCompleted = [&](const std::string& e) { completed.push_back(e); };
+    EXPECT_EQ(h.sounds.prepared, 0);
     h.load(numberedSet(30));
+    // The players are made ready before the first answer is judged.
+    EXPECT_GE(h.sounds.prepared, 1);
     h.state().LoadedBy = "K12";
     answerAll(h, 1, 29);
     EXPECT_EQ(h.state().TotalRight, 29);

@@ -53,6 +53,8 @@ class ScriptedDialogs : public Dialogs {
 class RecordingSounds : public Sounds {
   public:
     std::vector<Sound> played;
+    int prepared = 0;
+    void prepare() override { ++prepared; }
     void play(Sound s) override { played.push_back(s); }
 };
 

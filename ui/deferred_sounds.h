@@ -1,0 +1,37 @@
+#pragma once
+// The window's players. The sounds module is loaded and the players opened
+// when the first pass begins (Sounds::prepare), not at start-up: a learner
+// who only opens the program does not pay for the audio stack. Without the
+// module there is no sound and no error box, as without an audio device;
+// the reason is written to the standard error once.
+
+#include "sounds.h"
+
+#include <QString>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class QObject;
+
+class DeferredSounds : public Sounds {
+  public:
+    DeferredSounds(QObject* owner, QString modulePath, std::array<std::filesystem::path, 3> files);
+    ~DeferredSounds() override;
+
+    void prepare() override;
+    void play(Sound sound) override;
+
+    enum class State { NotLoaded, Open, Unavailable };
+    State state() const { return state_; }
+    // Why the players are unavailable; empty otherwise.
+    const QString& failure() const { return failure_; }
+
+  private:
+    QObject* owner_;
+    QString modulePath_;
+    std::array<std::filesystem::path, 3> files_;
+    State state_ = State::NotLoaded;
+    QString failure_;
+    std::unique_ptr<Sounds> players_;
+};
