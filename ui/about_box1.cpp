@@ -63,20 +63,28 @@ QString TAboutBox1::loadManual(const std::filesystem::path& programDir) {
 }
 
 TAboutBox1::TAboutBox1(const std::filesystem::path& programDir, QWidget* parent)
-    : QDialog(parent, boxbutton::dialogFrame()) {
+    : QDialog(parent, boxbutton::dialogFrame()), programDir_(programDir) {
     setWindowTitle(QStringLiteral("このｿﾌﾄについて"));
     setFixedSize(593, 300);
     formkit::classicFace(this, classic::font(gothic, 12), colours::White);
 
     memo_ = manualField(this);
-    memo_->setPlainText(loadManual(programDir));
-    centreEveryLine(memo_);
 
     ok_ = boxbutton::ok(this, QRect(262, 263, 64, 33));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+QTextEdit* TAboutBox1::memo() {
+    if (!manualRead_) {
+        manualRead_ = true;
+        memo_->setPlainText(loadManual(programDir_));
+        centreEveryLine(memo_);
+    }
+    return memo_;
+}
+
 void TAboutBox1::showEvent(QShowEvent* event) {
+    memo();
     formkit::centreOnScreen(this);
     QDialog::showEvent(event);
     ok_->setFocus();

@@ -31,7 +31,7 @@ int execWithReturn(QDialog& box) {
     return box.exec();
 }
 
-QStringList manualLines(const TAboutBox1& box) {
+QStringList manualLines(TAboutBox1& box) {
     return box.memo()->toPlainText().split(QLatin1Char('\n'));
 }
 
@@ -54,6 +54,14 @@ class BoxesTest : public QObject {
             QCOMPARE(box->exec(), int(QDialog::Rejected));
             QVERIFY(!box->isVisible());
         }
+    }
+
+    void manualIsReadWhenTheBoxFirstOpens() {
+        TAboutBox1 about(dataDir);
+        QVERIFY(!about.manualRead());
+        QCOMPARE(execWithReturn(about), int(QDialog::Accepted));
+        QVERIFY(about.manualRead());
+        QCOMPARE(about.memo()->toPlainText(), TAboutBox1::loadManual(dataDir));
     }
 
     void boxesHaveTheirFrameAndButton() {
