@@ -18,7 +18,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    classic::useFontHinting();
+    classic::useClassicFonts();
     const auto dir = ProgramDir::ofExecutable();
 
     // The standard dialogs (files, fonts, colours) speak Japanese too.

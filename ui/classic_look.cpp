@@ -26,6 +26,19 @@ constexpr FamilyPair families[] = {
     {"Arial", "Liberation Sans"},
 };
 
+// Where the Latin faces find Japanese characters, as Windows' font
+// association gives them: roman faces borrow from ＭＳ Ｐ明朝, swiss faces
+// from ＭＳ Ｐゴシック. Both are loaded for the drill anyway; left to
+// fontconfig, a Latin face would open a fifth Japanese font for the title.
+struct Fallback {
+    const char* latin;
+    const char* japanese;
+};
+constexpr Fallback japaneseFallbacks[] = {
+    {"Liberation Serif", "IPAPMincho"},
+    {"Liberation Sans", "IPAPGothic"},
+};
+
 } // namespace
 
 QString family(const QString& windowsName) {
@@ -60,8 +73,11 @@ QFont uiFont() {
     return font(QStringLiteral("ＭＳ Ｐゴシック"), 12);
 }
 
-void useFontHinting() {
-    QFont f = QGuiApplication::font();
+void useClassicFonts() {
+    for (const auto& p : japaneseFallbacks) {
+        QFont::insertSubstitution(QString::fromLatin1(p.latin), QString::fromLatin1(p.japanese));
+    }
+    QFont f = uiFont();
     f.setHintingPreference(QFont::PreferFullHinting);
     QGuiApplication::setFont(f);
 }

@@ -26,11 +26,14 @@ QFont font(const QString& windowsName, int pixels, int style = 0);
 // The default font of the small windows: "ＭＳ Ｐゴシック", 12 px.
 QFont uiFont();
 
-// Makes every font of the program, unless it says otherwise, use the
-// font's own TrueType hinting, as Windows draws these fonts. Qt's default
-// here is the auto-hinter, which on opening a CJK font analyses a hundred
-// of its glyphs first: about 2 MiB of font file and heap, and time, for
-// each of the four Japanese fonts.
-void useFontHinting();
+// Makes the default font of the program, for its message boxes and standard
+// dialogs too, the one its small windows use (uiFont), as Windows shows
+// its boxes in its Japanese UI font. Japanese text in a Latin face is drawn
+// with the Japanese face Windows associates with it. And every font, unless it says
+// otherwise, uses the font's own TrueType hinting, as Windows draws these
+// fonts: Qt's default here is the auto-hinter, which on opening a CJK font
+// analyses a hundred of its glyphs first, about 2 MiB of font file and heap
+// and some time for each of the four Japanese fonts.
+void useClassicFonts();
 
 } // namespace classic

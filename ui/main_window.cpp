@@ -56,6 +56,8 @@ struct MainWindow::Binding {
     double fontScale = 1.0;
     Control shown;
     bool fresh = true;
+    // The text of a hidden text field waits until the field is shown.
+    bool textPending = false;
 };
 
 MainWindow::MainWindow(const std::filesystem::path& programDir, std::unique_ptr<Screen> screen)
@@ -558,12 +560,18 @@ void MainWindow::renderControl(Binding& b) {
             setColours(w, QPalette::Window, c.color, QPalette::WindowText, c.font.color);
         }
     }
-    if (fresh || c.text != shown.text) {
-        if (b.kind == BindKind::Memo) {
+    const bool textChanged = fresh || c.text != shown.text;
+    if (b.kind == BindKind::Memo) {
+        // Laying out text nobody sees (the hint of every question judged)
+        // costs time, and font memory for every glyph it measures.
+        if (textChanged && !c.visible) {
+            b.textPending = true;
+        } else if (textChanged || (c.visible && b.textPending)) {
+            b.textPending = false;
             static_cast<AnswerField*>(w)->setCentredText(fromCp932(c.text));
-        } else {
-            static_cast<QLabel*>(w)->setText(fromCp932(c.text));
         }
+    } else if (textChanged) {
+        static_cast<QLabel*>(w)->setText(fromCp932(c.text));
     }
     shown = c;
 }

@@ -1,9 +1,9 @@
 # Widget tests of the shadow label, the splash window, the information
-# boxes and the backdrop. Included from tests/ui/CMakeLists.txt.
+# boxes, the backdrop and the fonts as a whole. Included from tests/ui/CMakeLists.txt.
 find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 set(CMAKE_AUTOMOC ON)
 
-foreach(name shadow_label boxes backdrop)
+foreach(name shadow_label boxes backdrop classic_fonts)
   add_executable(${name}_tests ${CMAKE_CURRENT_LIST_DIR}/${name}_test.cpp)
   target_link_libraries(${name}_tests PRIVATE potoran_ui_widgets Qt6::Test)
   target_compile_definitions(${name}_tests PRIVATE

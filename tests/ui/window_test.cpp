@@ -9,8 +9,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QDialog>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -131,6 +131,18 @@ class WindowTest : public QObject {
         // Tab leaves the answer field, so the hidden font button can be reached.
         QTest::keyClick(memo1(), Qt::Key_Tab);
         QVERIFY(QApplication::focusWidget() != memo1());
+    }
+
+    void hiddenTextFieldGetsItsTextWhenShown() {
+        open();
+        Form& form = window->drill().form;
+        auto* memo3 = static_cast<QPlainTextEdit*>(window->control("Memo3"));
+        window->handle([&] { form.Memo3.text = sj("見えない間に来た文"); });
+        QVERIFY(!memo3->isVisible());
+        window->handle([&] { form.Memo3.visible = true; });
+        QCOMPARE(memo3->toPlainText(), QStringLiteral("見えない間に来た文"));
+        window->handle([&] { form.Memo3.text = sj("見えている間の文"); });
+        QCOMPARE(memo3->toPlainText(), QStringLiteral("見えている間の文"));
     }
 
     void aTickDoesNotInterruptTyping() {
