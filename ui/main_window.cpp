@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -594,8 +595,11 @@ void MainWindow::render() {
         shownPicture_ = form.Image2Picture;
         const std::string name =
             form.Image2Picture.empty() ? "pictures\\logo.png" : form.Image2Picture;
+        // Read past QPixmap's file cache, which would keep every picture of
+        // the run once shown; the label holds the one on show.
         static_cast<QLabel*>(control("Image2"))
-            ->setPixmap(QPixmap(QString::fromStdString(dir_.resolve(name).string())));
+            ->setPixmap(
+                QPixmap::fromImage(QImage(QString::fromStdString(dir_.resolve(name).string()))));
     }
     if (form.surface.revision() != shownSurface_) {
         shownSurface_ = form.surface.revision();

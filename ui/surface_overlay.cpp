@@ -4,6 +4,7 @@
 #include "qt_text.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 
 SurfaceOverlay::SurfaceOverlay(QWidget* parent, const Surface& surface)
@@ -28,7 +29,8 @@ const QPixmap& SurfaceOverlay::bitmap(const SurfaceOp& op) {
     const QString key = QString::fromStdString(op.bitmapPath.string());
     auto it = bitmaps_.find(key);
     if (it == bitmaps_.end()) {
-        it = bitmaps_.insert(key, QPixmap(key));
+        // Kept here, so not in QPixmap's file cache as well.
+        it = bitmaps_.insert(key, QPixmap::fromImage(QImage(key)));
     }
     return *it;
 }
