@@ -7,6 +7,7 @@
 #include "about_box1.h"
 #include "classic_look.h"
 #include "main_window.h"
+#include "picture_file.h"
 #include "program_dir.h"
 #include "splash_window.h"
 
@@ -34,8 +35,8 @@ int main(int argc, char** argv) {
     // The application name, not the display name, which Qt would append to
     // every caption.
     QApplication::setApplicationName(QStringLiteral("ぽとらん for TOEIC"));
-    QApplication::setWindowIcon(
-        QIcon(QString::fromStdString(ProgramDir(dir).resolve("pictures\\icon.png").string())));
+    QApplication::setWindowIcon(QIcon(readPixmap(
+        QString::fromStdString(ProgramDir(dir).resolve("pictures\\icon.png").string()))));
 
     MainWindow window(dir);
     auto* version = new TAboutBox(dir, &window);

@@ -1,4 +1,5 @@
 #include "backdrop_image.h"
+#include "picture_file.h"
 
 #include <QImage>
 #include <QPainter>
@@ -29,7 +30,7 @@ const QPixmap& BackdropImage::stretched() {
     }
     stretchedFor_ = size();
     stretched_ = QPixmap();
-    const QImage picture(file_);
+    const QImage picture = readPicture(file_);
     if (picture.isNull() || size().isEmpty()) {
         return stretched_; // nothing to show, as an image without a picture
     }

@@ -1,6 +1,7 @@
 #include "form_kit.h"
 
 #include "classic_look.h"
+#include "picture_file.h"
 #include "program_dir.h"
 
 #include <QGuiApplication>
@@ -49,7 +50,7 @@ QLabel* logo(QWidget* parent, const std::filesystem::path& programDir, const QRe
     // The logo beside the program; the generated picture folder as a second
     // source until a BMP copy is installed.
     for (const char* name : {"logo.bmp", "pictures\\logo.png"}) {
-        QPixmap picture(QString::fromStdString(dir.resolve(name).string()));
+        const QPixmap picture = readPixmap(QString::fromStdString(dir.resolve(name).string()));
         if (!picture.isNull()) {
             l->setPixmap(picture);
             break;

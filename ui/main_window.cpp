@@ -7,6 +7,7 @@
 #include "cp932.h"
 #include "deferred_sounds.h"
 #include "display_field.h"
+#include "picture_file.h"
 #include "qt_screen.h"
 #include "qt_text.h"
 #include "sounds_module.h"
@@ -76,7 +77,8 @@ MainWindow::MainWindow(const std::filesystem::path& programDir, std::unique_ptr<
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(QIcon(QString::fromStdString(dir_.resolve("pictures\\icon.png").string())));
+    setWindowIcon(
+        QIcon(readPixmap(QString::fromStdString(dir_.resolve("pictures\\icon.png").string()))));
     buildControls();
     buildMenus();
     bindEvents();
@@ -125,7 +127,7 @@ void MainWindow::buildControls() {
         case ControlKind::PictureButton:
         case ControlKind::FlatButton: {
             auto* b = new QToolButton(parent);
-            b->setIcon(QIcon(QPixmap(path(glyphFor(name).toUtf8().constData()))));
+            b->setIcon(QIcon(readPixmap(path(glyphFor(name).toUtf8().constData()))));
             b->setIconSize(row.kind == ControlKind::FlatButton ? QSize(11, 11) : QSize(40, 30));
             b->setAutoRaise(row.kind == ControlKind::FlatButton);
             b->setFocusPolicy(Qt::NoFocus);
@@ -290,7 +292,7 @@ void MainWindow::buildControls() {
     setColours(control("Panel2"), QPalette::Window, colours::White, QPalette::WindowText,
                colours::Black);
     setColours(control("Panel7"), QPalette::Window, 16735067, QPalette::WindowText, colours::Black);
-    static_cast<QLabel*>(control("Image2"))->setPixmap(QPixmap(path("pictures\\logo.png")));
+    static_cast<QLabel*>(control("Image2"))->setPixmap(readPixmap(path("pictures\\logo.png")));
 
     // Form-driven controls.
     auto bind = [this](const char* name, Control Form::*member, BindKind kind, double scale = 1.0) {
@@ -368,8 +370,8 @@ void MainWindow::buildMenu(QMenu* parent, const MenuItem& item) {
         if (item.picture) {
             auto* picture = new QWidgetAction(m);
             auto* label = new QLabel(m);
-            label->setPixmap(
-                QPixmap(QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string())));
+            label->setPixmap(readPixmap(
+                QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string())));
             label->setContentsMargins(4, 2, 4, 2);
             picture->setDefaultWidget(label);
             m->addAction(picture);
@@ -598,8 +600,7 @@ void MainWindow::render() {
         // Read past QPixmap's file cache, which would keep every picture of
         // the run once shown; the label holds the one on show.
         static_cast<QLabel*>(control("Image2"))
-            ->setPixmap(
-                QPixmap::fromImage(QImage(QString::fromStdString(dir_.resolve(name).string()))));
+            ->setPixmap(readPixmap(QString::fromStdString(dir_.resolve(name).string())));
     }
     if (form.surface.revision() != shownSurface_) {
         shownSurface_ = form.surface.revision();

@@ -1,6 +1,7 @@
 #include "surface_overlay.h"
 
 #include "colour.h"
+#include "picture_file.h"
 #include "qt_text.h"
 
 #include <QFontMetrics>
@@ -30,7 +31,7 @@ const QPixmap& SurfaceOverlay::bitmap(const SurfaceOp& op) {
     auto it = bitmaps_.find(key);
     if (it == bitmaps_.end()) {
         // Kept here, so not in QPixmap's file cache as well.
-        it = bitmaps_.insert(key, QPixmap::fromImage(QImage(key)));
+        it = bitmaps_.insert(key, readPixmap(key));
     }
     return *it;
 }

@@ -16,6 +16,7 @@ add_library(potoran_ui_widgets STATIC
   ${CMAKE_CURRENT_LIST_DIR}/form_kit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_3d.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gradation_fill.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/picture_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/splash_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/t_shadow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/t_shadow_label.cpp

@@ -3,7 +3,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 set(CMAKE_AUTOMOC ON)
 
-foreach(name shadow_label boxes backdrop classic_fonts)
+foreach(name shadow_label boxes backdrop classic_fonts picture_file)
   add_executable(${name}_tests ${CMAKE_CURRENT_LIST_DIR}/${name}_test.cpp)
   target_link_libraries(${name}_tests PRIVATE potoran_ui_widgets Qt6::Test)
   target_compile_definitions(${name}_tests PRIVATE
