@@ -77,8 +77,9 @@ in_root dpkg -s potoran | grep -E '^(Status|Version|Depends):'
 
 # Before any test tool joins the root: every library of the program and of
 # the Qt plugins it loads must have come with the package's dependencies.
-step "libraries of the program and of the Qt plugins"
-missing=$(in_root sh -c 'ldd /opt/potoran/potoran /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so \
+step "libraries of the program, its sounds module and the Qt plugins"
+missing=$(in_root sh -c 'ldd /opt/potoran/potoran /opt/potoran/potoran_sounds.so \
+  /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so \
   /usr/lib/x86_64-linux-gnu/qt6/plugins/xcbglintegrations/*.so 2>&1 | grep "not found" || true')
 if [ -n "$missing" ]; then
   echo "$missing" >&2
