@@ -20,7 +20,6 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>

@@ -5,7 +5,6 @@
 #include "qt_text.h"
 
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 
 SurfaceOverlay::SurfaceOverlay(QWidget* parent, const Surface& surface)
