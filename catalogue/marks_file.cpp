@@ -1,11 +1,11 @@
 #include "marks_file.h"
 
 #include "errors.h"
+#include "file_bytes.h"
 #include "file_writer.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -20,15 +20,11 @@ std::string readBytes(const fs::path& path) {
     if (fs::is_directory(path, ec)) {
         throw FileOpenError(MarksFileName);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) {
         throw FileOpenError(MarksFileName);
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw FileOpenError(MarksFileName);
-    }
-    return bytes;
+    return std::move(*bytes);
 }
 
 } // namespace

@@ -1,17 +1,17 @@
 #include "bitmap_file.h"
 
 #include "errors.h"
+#include "file_bytes.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 
 BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& shownName) {
-    std::ifstream in(path, std::ios::binary);
-    unsigned char h[26] = {};
-    if (!in || !in.read(reinterpret_cast<char*>(h), sizeof h) || h[0] != 'B' || h[1] != 'M') {
+    const auto head = readFileBytes(path, 26);
+    if (!head || head->size() < 26 || (*head)[0] != 'B' || (*head)[1] != 'M') {
         throw FileOpenError(shownName);
     }
+    const auto* h = reinterpret_cast<const unsigned char*>(head->data());
     auto le32 = [&](int at) {
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(h[at]) |
                                          static_cast<std::uint32_t>(h[at + 1]) << 8 |

@@ -1,9 +1,7 @@
 #include "line_list.h"
 
 #include "errors.h"
-
-#include <fstream>
-#include <iterator>
+#include "file_bytes.h"
 
 LineList splitLines(std::string_view bytes) {
     if (auto nul = bytes.find('\0'); nul != std::string_view::npos) {
@@ -48,13 +46,9 @@ LineList readLineFile(const std::filesystem::path& path, const std::string& show
     if (std::filesystem::is_directory(path, ec)) {
         throw FileOpenError(shownName);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const auto bytes = readFileBytes(path);
+    if (!bytes) {
         throw FileOpenError(shownName);
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw FileOpenError(shownName);
-    }
-    return splitLines(bytes);
+    return splitLines(*bytes);
 }

@@ -1,4 +1,5 @@
 #include "errors.h"
+#include "file_bytes.h"
 #include "file_writer.h"
 #include "line_list.h"
 #include "set_loader.h"
@@ -83,4 +84,18 @@ TEST(ProgramDirResolver, BackslashNamesWithCaseFallback) {
     EXPECT_EQ(dir.dir().resolve("JHGRAM\\tango01.TXT"), dir.path("jhgram/Tango01.txt"));
     EXPECT_EQ(dir.dir().resolve("image\\01.bmp"), dir.path("image/01.BMP"));
     EXPECT_EQ(dir.dir().resolve("nowhere\\x.txt"), dir.path("nowhere/x.txt"));
+}
+
+TEST(FileBytes, WholeOrHeadNulsKeptNothingWhenUnreadable) {
+    TempProgramDir dir;
+    const std::string bytes = std::string("BM\0\x01\x02", 5) + std::string(40000, 'x');
+    dir.write("a.bin", bytes);
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin"), bytes);
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", 4), bytes.substr(0, 4));
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", 0), std::string());
+    dir.write("empty.txt", "");
+    EXPECT_EQ(readFileBytes(dir.root() / "empty.txt"), std::string());
+    EXPECT_EQ(readFileBytes(dir.root() / "missing.txt"), std::nullopt);
+    std::filesystem::create_directory(dir.root() / "folder");
+    EXPECT_EQ(readFileBytes(dir.root() / "folder"), std::nullopt);
 }
