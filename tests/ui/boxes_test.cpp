@@ -6,6 +6,7 @@
 #include "splash_window.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -54,6 +55,25 @@ class BoxesTest : public QObject {
             QCOMPARE(box->exec(), int(QDialog::Rejected));
             QVERIFY(!box->isVisible());
         }
+    }
+
+    void versionBoxIsFilledWhenFirstShown() {
+        TAboutBox version(dataDir);
+        QVERIFY(!version.filled());
+        QCOMPARE(execWithReturn(version), int(QDialog::Accepted));
+        QVERIFY(version.filled());
+        QStringList texts;
+        for (const QLabel* l : version.findChildren<QLabel*>()) {
+            if (l->isVisibleTo(&version)) {
+                texts << l->text();
+            }
+        }
+        QVERIFY(texts.contains(QStringLiteral("Version 3.0")));
+        QVERIFY(texts.contains(QStringLiteral("英語学習ソフト")));
+        // Shown again, it is not filled twice.
+        const auto count = version.findChildren<QLabel*>().size();
+        QCOMPARE(execWithReturn(version), int(QDialog::Accepted));
+        QCOMPARE(version.findChildren<QLabel*>().size(), count);
     }
 
     void manualIsReadWhenTheBoxFirstOpens() {
