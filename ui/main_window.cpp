@@ -291,7 +291,6 @@ void MainWindow::buildControls() {
     setColours(control("Panel2"), QPalette::Window, colours::White, QPalette::WindowText,
                colours::Black);
     setColours(control("Panel7"), QPalette::Window, 16735067, QPalette::WindowText, colours::Black);
-    static_cast<QLabel*>(control("Image2"))->setPixmap(readPixmap(path("pictures\\logo.png")));
 
     // Form-driven controls.
     auto bind = [this](const char* name, Control Form::*member, BindKind kind, double scale = 1.0) {
