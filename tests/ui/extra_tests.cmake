@@ -5,7 +5,7 @@ set(CMAKE_AUTOMOC ON)
 
 foreach(name shadow_label boxes backdrop classic_fonts picture_file)
   add_executable(${name}_tests ${CMAKE_CURRENT_LIST_DIR}/${name}_test.cpp)
-  target_link_libraries(${name}_tests PRIVATE potoran_ui_widgets Qt6::Test)
+  target_link_libraries(${name}_tests PRIVATE potoran_ui_widgets potoran_test_support Qt6::Test)
   target_compile_definitions(${name}_tests PRIVATE
     POTORAN_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   potoran_warnings(${name}_tests)

@@ -3,8 +3,8 @@
 // and a missing module must only mean silence.
 
 #include "deferred_sounds.h"
+#include "process_maps.h"
 
-#include <QFile>
 #include <QObject>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,11 +12,7 @@
 namespace {
 
 bool multimediaLoaded() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) {
-        qFatal("cannot read /proc/self/maps");
-    }
-    return maps.readAll().contains("libQt6Multimedia");
+    return mappedInThisProcess("libQt6Multimedia");
 }
 
 std::array<std::filesystem::path, 3> wavFiles(const QTemporaryDir& dir) {
