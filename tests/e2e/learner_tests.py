@@ -251,16 +251,7 @@ class Scenarios:
         learner.answer_box(SAVE_TITLE, "alt+y", besides=(dialog,))
         learner.wait_gone(dialog, SAVE_TITLE)
         learner.answer_error_box("Return")           # ファイル .../old.txt を作成できません
-        # The finish.
-        learner.click_control("SpdBtnTojiru")
-        learner.answer_box(CONFIRM_TITLE, "alt+y")
-        learner.answer_box(APP_TITLE, "Return")      # the farewell box
-        learner.answer_error_box("Return")           # ファイル font.txt を作成できません
-        settle()
-        check(self.program.running() and learner.main_visible(),
-              "the window closed although font.txt could not be written")
-        check(self.copy.snapshot() == before, "a refused write changed the program folder")
-        self.finish_by_close_box()
+        self.refused_finish(learner, before, "a refused write changed the program folder")
 
     # Faults: a read-only font.txt, the program run by an ordinary user (root
     # may write any file).
@@ -289,6 +280,11 @@ class Scenarios:
         self.copy.path("font.txt").chmod(0o444)
         before = self.copy.snapshot()
         learner = self.start(wrapper=wrapper, env=env)
+        self.refused_finish(learner, before, "the refused finish changed the program folder")
+
+    # The finish when font.txt cannot be written: the program says so, stays
+    # open, and the folder is as it was; then the close box ends it.
+    def refused_finish(self, learner, before, changed_message):
         learner.click_control("SpdBtnTojiru")
         learner.answer_box(CONFIRM_TITLE, "alt+y")
         learner.answer_box(APP_TITLE, "Return")      # the farewell box
@@ -296,7 +292,7 @@ class Scenarios:
         settle()
         check(self.program.running() and learner.main_visible(),
               "the window closed although font.txt could not be written")
-        check(self.copy.snapshot() == before, "the refused finish changed the program folder")
+        check(self.copy.snapshot() == before, changed_message)
         self.finish_by_close_box()
 
 
