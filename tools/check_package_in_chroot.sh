@@ -26,10 +26,28 @@ mkdir -p "$work"
 
 step() { echo "== $*"; }
 
+# Deletes a root only when nothing is mounted inside it: a run killed before
+# its cleanup can leave the host's /dev bound in there, and rm would follow it.
+mounts_under() {
+  findmnt -rn -o TARGET | awk -v d="$1" '$0 == d || index($0, d "/") == 1'
+}
+remove_root() {
+  local dir
+  [ -e "$1" ] || return 0
+  dir=$(realpath "$1")
+  if [ -n "$(mounts_under "$dir")" ]; then
+    echo "Refusing to delete $dir: something is still mounted inside it:" >&2
+    mounts_under "$dir" >&2
+    echo "Unmount it (umount -R) and run again." >&2
+    exit 1
+  fi
+  rm -rf --one-file-system "$dir"
+}
+
 # A bare Debian 12 once; later runs start from a copy of it.
 if [ ! -f "$base/.bootstrapped" ]; then
   step "debootstrap bookworm into $base"
-  rm -rf "$base"
+  remove_root "$base"
   debootstrap --variant=minbase bookworm "$base" "$mirror" >"$work/debootstrap.log" 2>&1 ||
     { tail -20 "$work/debootstrap.log" >&2; exit 1; }
   touch "$base/.bootstrapped"
@@ -44,7 +62,7 @@ cleanup() {
 trap cleanup EXIT
 
 step "fresh root $root"
-rm -rf "$root"
+remove_root "$root"
 cp -a "$base" "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 cat >"$root/etc/apt/sources.list" <<SOURCES
