@@ -3,6 +3,7 @@
 // the end of a set, acting on the Form and the DrillState. Handlers keep the
 // names of the window events they serve.
 
+#include "bitmap_file.h"
 #include "dialogs.h"
 #include "dispatcher.h"
 #include "drill_state.h"
@@ -12,6 +13,8 @@
 #include "sounds.h"
 
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 
 // What becomes of a character typed into the answer field.
@@ -80,8 +83,10 @@ class Drill {
     // Leaving editor mode.
     void Button6Click();
 
-    // The answer field's normal text colour: settings line 10.
-    Colour normalAnswerColour() const;
+    // The answer field's normal text colour: settings line 10. A line that
+    // cannot be read is reported once per run and the design colour is used,
+    // so the drill never stops half-way through a right answer.
+    Colour normalAnswerColour();
     bool awaitingAcknowledgement() const { return form.Memo1.font.color == colours::Red; }
     bool drillRunning() const { return !form.SpdBtnTimer.visible; }
 
@@ -91,6 +96,9 @@ class Drill {
 
   protected:
     void showPicture(const std::string& name);
+    // The size of a picture file, or nothing when it cannot be read; each
+    // such file is reported once per run and the drawing step goes on.
+    std::optional<BitmapSize> pictureSize(const std::string& name);
     void drawBitmap(int x, int y, const std::string& name);
     void blankStrip();
     void coverMarkerRow(int count);
@@ -106,4 +114,6 @@ class Drill {
     const Screen& screen_;
     Dispatcher dispatcher_;
     bool judging_ = false;
+    std::set<std::string> reportedPictures_;
+    bool reportedAnswerColour_ = false;
 };

@@ -63,7 +63,7 @@ void Drill::judge() {
         return;
     }
     bool hasHint = false;
-    if (state.QuestionList.size() > 2) {
+    if (hasQuestion(state.QuestionList)) {
         const std::string& line = lineAt(state.QuestionList, state.CurrentBase + 3);
         AnswerSplit split = splitAnswer(line);
         form.Memo2.text = split.answer;

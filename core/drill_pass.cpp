@@ -2,6 +2,7 @@
 #include "drill.h"
 
 #include "bitmap_file.h"
+#include "errors.h"
 
 Drill::Drill(const ProgramDir& dir, Dialogs& dialogs, Sounds& sounds, const Screen& screen)
     : dir_(dir), dialogs_(dialogs), sounds_(sounds), screen_(screen), dispatcher_(dialogs) {}
@@ -16,7 +17,7 @@ void Drill::blankStrip() {
 void Drill::BeginPass() {
     sounds_.prepare();
     const auto& list = state.QuestionList;
-    if (list.size() > 2) {
+    if (hasQuestion(list)) {
         form.ShadowLabel2.text = list[1];
         blankStrip();
         state.Position = 1;
@@ -43,10 +44,21 @@ void Drill::PaintStripNumber(Colour colour) {
     form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY, std::to_string(k), colour);
 }
 
+std::optional<BitmapSize> Drill::pictureSize(const std::string& name) {
+    try {
+        return readBitmapSize(dir_.resolve(name), name);
+    } catch (const FileOpenError& e) {
+        if (reportedPictures_.insert(name).second) {
+            dialogs_.errorReport(e.what());
+        }
+        return std::nullopt;
+    }
+}
+
 void Drill::drawBitmap(int x, int y, const std::string& name) {
-    auto path = dir_.resolve(name);
-    BitmapSize size = readBitmapSize(path, name);
-    form.surface.bitmap(x, y, size.width, size.height, name, path);
+    if (auto size = pictureSize(name)) {
+        form.surface.bitmap(x, y, size->width, size->height, name, dir_.resolve(name));
+    }
 }
 
 void Drill::PaintMark(bool right) {

@@ -1,11 +1,12 @@
 // Putting a question on screen and clearing the display.
 #include "drill.h"
 
-#include "bitmap_file.h"
+#include "errors.h"
 #include "integer_text.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 std::string Drill::pictureFor(int step) {
     int n;
@@ -58,19 +59,27 @@ int Drill::questionFontSize(size_t l) {
 }
 
 void Drill::showPicture(const std::string& name) {
-    readBitmapSize(dir_.resolve(name), name);
+    pictureSize(name);
     form.Image2Picture = name;
 }
 
-Colour Drill::normalAnswerColour() const {
-    return integerLine(state.SettingsList, 10);
+Colour Drill::normalAnswerColour() {
+    try {
+        return integerLine(state.SettingsList, 10);
+    } catch (const RuntimeError& e) {
+        if (!std::exchange(reportedAnswerColour_, true)) {
+            dialogs_.errorReport(e.what());
+        }
+        static const Colour design = Form().Memo1.font.color;
+        return design;
+    }
 }
 
 void Drill::ShowQuestion() {
     showPicture(pictureFor(state.PictureStep));
     state.CurrentBase = state.Queue[std::clamp(state.Position, 1, MaxQuestions)];
     const auto& list = state.QuestionList;
-    if (list.size() <= 2) {
+    if (!hasQuestion(list)) {
         return;
     }
     form.Bangodisp.text = std::to_string(questionNumberOf(state.CurrentBase));

@@ -59,7 +59,7 @@ void Drill::SpdBtnhintClick() {
         dialogs_.information("問題集を選択して下さい｡");
         return;
     }
-    if (state.QuestionList.size() <= 2) {
+    if (!hasQuestion(state.QuestionList)) {
         return;
     }
     AnswerSplit split = splitAnswer(lineAt(state.QuestionList, state.CurrentBase + 3));

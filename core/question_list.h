@@ -12,6 +12,10 @@ constexpr size_t MaxHintBytes = 200;
 
 // (line count - 2) div 4 above 2 lines, else 0.
 int questionCount(const LineList& lines);
+// A file of 3 to 5 lines holds a title but no whole question: it starts no drill.
+inline bool hasQuestion(const LineList& lines) {
+    return questionCount(lines) >= 1;
+}
 constexpr int baseLineOf(int k) {
     return 4 * k - 2;
 }

@@ -9,7 +9,7 @@
 
 void Editor::TuikaClick() {
     DrillState& s = drill_.state;
-    if (s.QuestionList.size() > 2) {
+    if (hasQuestion(s.QuestionList)) {
         LineList record;
         while (true) {
             if (setIsFull()) {

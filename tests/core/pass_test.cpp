@@ -146,15 +146,45 @@ TEST(Presentation, PictureTable) {
     EXPECT_EQ(Drill::pictureFor(35), "image\\27.BMP");
 }
 
-TEST(Presentation, MissingPictureStopsAtThatStep) {
+TEST(Presentation, UnreadablePicturesAndAnswerColourNeverLockTheDrill) {
     DrillHarness h;
-    std::filesystem::remove(h.folder.path("image/01.BMP"));
-    h.load(numberedSet(2));
-    ASSERT_EQ(h.dialogs.errors().size(), 1u);
-    EXPECT_EQ(h.dialogs.errors()[0], "ファイル image\\01.BMP は開けません");
-    // The queue was built before the picture failed.
-    EXPECT_EQ(h.state().QueueLength, 2);
-    EXPECT_EQ(h.form().tangodisp.text, "");
+    for (const char* name : {"image/01.BMP", "image/02.BMP", "right.bmp", "kesu.bmp"}) {
+        std::filesystem::remove(h.folder.path(name));
+    }
+    h.state().SettingsList[10] = "red";
+    h.load(numberedSet(3));
+    EXPECT_EQ(h.form().tangodisp.text, "question 1");
+    EXPECT_EQ(h.state().QueueLength, 3);
+    h.answer("answer1");
+    h.answer("answer2");
+    // Each question counted once, the drill moved on, the countdown restarted.
+    EXPECT_EQ(h.state().TotalRight, 2);
+    EXPECT_EQ(h.form().Bangodisp.text, "3");
+    EXPECT_EQ(h.state().SecondsLeft, h.state().TimeLimit);
+    EXPECT_EQ(h.form().Memo1.font.color, colours::Black);
+    // Each file reported once per run, however often it is drawn.
+    h.load(numberedSet(3));
+    EXPECT_EQ(h.dialogs.errors(),
+              (std::vector<std::string>{
+                  "ファイル kesu.bmp は開けません", "ファイル image\\01.BMP は開けません",
+                  "ファイル right.bmp は開けません", "'red' は整数ではありません",
+                  "ファイル image\\02.BMP は開けません"}));
+}
+
+TEST(Presentation, AFileWithoutAWholeQuestionStartsNoDrill) {
+    DrillHarness h;
+    for (size_t lines = 3; lines <= 5; ++lines) {
+        LineList list = numberedSet(1);
+        list.resize(lines);
+        h.load(list);
+        EXPECT_FALSE(h.form().Timer3Enabled) << lines;
+        EXPECT_EQ(h.form().tangodisp.text, "") << lines;
+        for (int i = 0; i < 25; ++i) {
+            h.tick();
+        }
+        h.run([&] { h.drill->SpdBtnhintClick(); });
+        EXPECT_TRUE(h.dialogs.errors().empty()) << lines;
+    }
 }
 
 TEST(Presentation, EmptyListChangesOnlyPictureAndBase) {

@@ -57,6 +57,12 @@ TempProgramDir::TempProgramDir() : root_(makeTempDir()), dir_(root_) {
     write("wrong.bmp", stubBitmap(5, 6));
     write("kesu.bmp", stubBitmap(360, 14));
     write("kesu2.bmp", stubBitmap(360, 14));
+    // Sounds: a header with no samples; only their presence matters here.
+    for (const char* wav : {"seikai.wav", "batu.wav", "seikai2.wav"}) {
+        write(wav, std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0"
+                               "\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\0\0\0\0",
+                               44));
+    }
     writeLines("font.txt", defaultSettings());
     write("checked.txt", "");
 }
