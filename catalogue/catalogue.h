@@ -6,6 +6,7 @@
 
 #include "drill.h"
 #include "menu_item.h"
+#include "settings_file.h"
 
 #include <initializer_list>
 #include <string>
@@ -57,9 +58,10 @@ class Catalogue {
     void setCompleted(const std::string& entry);
     void fitToScreen();
     void centreOnScreen();
-    void chooseBackground(std::initializer_list<Control*> fields);
+    void chooseBackground(std::initializer_list<Control*> fields, std::initializer_list<int> lines);
     void helpBox(bool about);
 
     Drill& drill_;
     bool created_ = false;
+    LiveLines liveSettings_;
 };

@@ -2,7 +2,6 @@
 #include "catalogue.h"
 
 #include "cp932.h"
-#include "settings_file.h"
 
 #include <cmath>
 
@@ -46,9 +45,12 @@ void Catalogue::fitToScreen() {
               &f.Hozon,        &f.Button6}) {
             c->font.size = scaled(c->font.size, screenWidth, divisor);
         }
-        st.StripDX = 3;
-        st.StripDY = 105;
-        st.MarkDX = -255;
+        // The offsets that place the strip and the marks inside the scaled
+        // window are exact at 800 pixels and follow the ratio elsewhere.
+        const double r = screenWidth / 800.0;
+        st.StripDX = 23 - static_cast<int>(std::lround(20 * r));
+        st.StripDY = 420 - static_cast<int>(std::lround(315 * r));
+        st.MarkDX = 82 - static_cast<int>(std::lround(337 * r));
     }
     st.MarkDY = 355;
 }
@@ -81,7 +83,7 @@ void Catalogue::FormCreate() {
     f.ShadowLabel2.font.name = "Times New Roman";
 
     st.SettingsList = readSettings(drill_.programDir());
-    applySettings(st.SettingsList, f);
+    applySettings(st.SettingsList, f, &liveSettings_);
 
     // The counts of the last run (lines 26 and 27) are not carried over.
     st.TotalRight = 0;
@@ -100,7 +102,8 @@ void Catalogue::SpdBtnTojiruClick() {
         drill_.dialogs().information(
             "お疲れさまでした。 「継続は力なり」  次回もがんばりましょう。");
         // The list held since start-up stays in use should the save fail.
-        drill_.state.SettingsList = saveSettings(drill_.programDir(), f, drill_.state);
+        drill_.state.SettingsList =
+            saveSettings(drill_.programDir(), f, drill_.state, liveSettings_);
         drill_.dialogs().closeMainWindow();
         return;
     }

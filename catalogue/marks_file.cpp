@@ -30,7 +30,14 @@ std::string readBytes(const fs::path& path) {
 } // namespace
 
 LineList readMarks(const ProgramDir& dir) {
-    return readLineFile(dir.resolve(MarksFileName), MarksFileName);
+    const fs::path path = dir.resolve(MarksFileName);
+    // No file yet means no marks yet; the first completion creates it. A
+    // dangling link or a folder in its place is still reported.
+    std::error_code ec;
+    if (fs::symlink_status(path, ec).type() == fs::file_type::not_found) {
+        return {};
+    }
+    return readLineFile(path, MarksFileName);
 }
 
 bool lineMarks(const std::string& line, const std::string& entry) {

@@ -9,7 +9,8 @@
 
 inline constexpr const char* MarksFileName = "checked.txt";
 
-// Reads the file afresh; FileOpenError when it is missing or unreadable.
+// Reads the file afresh; a file that does not exist reads as empty.
+// FileOpenError when it cannot be read (a folder, a dangling link).
 LineList readMarks(const ProgramDir& dir);
 
 // A line marks an entry when the whole line equals the name with letter case

@@ -129,6 +129,22 @@ TEST(Settings, ANonNumberStopsAtItsLine) {
     EXPECT_EQ(h.form().imidisp.font.color, Form().imidisp.font.color);
     EXPECT_EQ(h.form().Memo2.font.size, Form().Memo2.font.size);
     EXPECT_EQ(h.form().AllCountR_.text, "");
+
+    // The finish writes only what start-up applied or a dialog changed; every
+    // other line goes back as it was, not as a design value.
+    h.dialogs.colourChoices = {Colour{4242}};
+    h.run([&] { h.catalogue.color3Click(); });
+    h.dialogs.answers = {Answer::Yes};
+    h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
+    const LineList saved = h.folder.readLines("font.txt");
+    ASSERT_EQ(saved.size(), s.size());
+    EXPECT_EQ(saved[6], "255");
+    EXPECT_EQ(saved[29], "4242");
+    for (long i = 7; i < 29; ++i) {
+        if (i != 26 && i != 27) {
+            EXPECT_EQ(saved[i], s[i]) << i;
+        }
+    }
 }
 
 TEST(Settings, SaveKeepsUnownedLinesAndWritesTheRunsFieldsAndCounters) {

@@ -26,15 +26,22 @@ TEST(Startup, WideScreenKeepsTheLayoutAndCentresTheWindow) {
 }
 
 TEST(Startup, NarrowScreenScalesByScreenWidthOverWindowWidthPlus120) {
+    // The strip and mark offsets are exact at 800 pixels and follow the
+    // scale ratio at other narrow widths.
+    const int offsets[][4] = {{800, 3, 105, -255}, {853, 2, 84, -277}, {899, 1, 66, -297}};
+    for (auto [width, dx, dy, markDx] : offsets) {
+        CatalogueHarness narrow(width);
+        narrow.start();
+        EXPECT_EQ(narrow.state().StripDX, dx) << width;
+        EXPECT_EQ(narrow.state().StripDY, dy) << width;
+        EXPECT_EQ(narrow.state().MarkDX, markDx) << width;
+        EXPECT_EQ(narrow.state().MarkDY, 355) << width;
+    }
     CatalogueHarness h(899);
     h.screen.h = 700;
     h.form().Width = 800;
     h.form().Height = 447;
     h.start();
-    EXPECT_EQ(h.state().StripDX, 3);
-    EXPECT_EQ(h.state().StripDY, 105);
-    EXPECT_EQ(h.state().MarkDX, -255);
-    EXPECT_EQ(h.state().MarkDY, 355);
     EXPECT_DOUBLE_EQ(h.form().ScaleRatio, 899.0 / 920.0);
     EXPECT_EQ(h.form().Width, 782);  // 781.7
     EXPECT_EQ(h.form().Height, 437); // 436.8
@@ -98,10 +105,13 @@ TEST(Startup, MissingSettingsStopsAfterTheBannerFont) {
     EXPECT_EQ(h.form().AllCountW_.text, "");
     EXPECT_EQ(h.form().tokuten.text, "");
 
-    // Without line 10 the finish stops before its question and writes nothing.
+    // Without line 10 the answer colour is reported and the design one used;
+    // the finish asks, and its save of the missing file fails whole.
+    h.dialogs.answers = {Answer::Yes};
     h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
-    EXPECT_EQ(h.dialogs.errors().back(), "リストのインデックスが範囲を超えています (10)");
-    EXPECT_FALSE(h.dialogs.saw("confirm3: 終了してもよろしいですか？"));
+    EXPECT_TRUE(h.dialogs.saw("error: リストのインデックスが範囲を超えています (10)"));
+    EXPECT_EQ(h.form().Memo1.font.color, Form().Memo1.font.color);
+    EXPECT_EQ(h.dialogs.errors().back(), "ファイル font.txt は開けません");
     EXPECT_FALSE(std::filesystem::exists(h.folder.path("font.txt")));
     EXPECT_FALSE(h.dialogs.closed);
 }
