@@ -30,6 +30,12 @@ void DeferredSounds::prepare() {
 }
 
 void DeferredSounds::play(Sound sound) {
+    const size_t i = static_cast<size_t>(sound) - 1;
+    std::error_code ec;
+    if (!reported_[i] && !std::filesystem::is_regular_file(files_[i], ec) && reportMissing) {
+        reported_[i] = true;
+        reportMissing(files_[i].filename().string());
+    }
     prepare();
     if (players_) {
         players_->play(sound);

@@ -10,13 +10,19 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 
 class QObject;
 
 class DeferredSounds : public Sounds {
   public:
     DeferredSounds(QObject* owner, QString modulePath, std::array<std::filesystem::path, 3> files);
+
+    // Told the name of a sound file that cannot be read, once per file per
+    // run, when it is to be played; the drill goes on without it.
+    std::function<void(const std::string& fileName)> reportMissing;
     ~DeferredSounds() override;
 
     void prepare() override;
@@ -34,4 +40,5 @@ class DeferredSounds : public Sounds {
     State state_ = State::NotLoaded;
     QString failure_;
     std::unique_ptr<Sounds> players_;
+    std::array<bool, 3> reported_{};
 };

@@ -7,12 +7,14 @@
 #include "cp932.h"
 #include "deferred_sounds.h"
 #include "display_field.h"
+#include "errors.h"
 #include "picture_file.h"
 #include "qt_screen.h"
 #include "qt_text.h"
 #include "sounds_module.h"
 #include "surface_overlay.h"
 #include "t_shadow_label.h"
+#include "waiting_keys.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -32,6 +34,9 @@
 #include <cmath>
 
 namespace {
+
+constexpr int MenuPixels = 12;
+constexpr int MinMenuPixels = 10;
 
 // The render of one Form control onto its widget.
 enum class BindKind { Field, Memo, Label, Button, Shadow, Group };
@@ -65,10 +70,14 @@ MainWindow::MainWindow(const std::filesystem::path& programDir, std::unique_ptr<
     : dir_(programDir), screen_(screen ? std::move(screen) : std::make_unique<QtScreen>()) {
     setObjectName(QStringLiteral("TangoCard"));
     dialogs_ = std::make_unique<QtDialogs>(this, [this] { render(); });
-    sounds_ = std::make_unique<DeferredSounds>(
+    auto sounds = std::make_unique<DeferredSounds>(
         this, QCoreApplication::applicationDirPath() + u'/' + QLatin1String(SoundsModuleFile),
         std::array{dir_.resolve("seikai.wav"), dir_.resolve("batu.wav"),
                    dir_.resolve("seikai2.wav")});
+    sounds->reportMissing = [this](const std::string& name) {
+        dialogs_->errorReport(FileOpenError(name).what());
+    };
+    sounds_ = std::move(sounds);
     drill_ = std::make_unique<Drill>(dir_, *dialogs_, *sounds_, *screen_);
     catalogue_ = std::make_unique<Catalogue>(*drill_);
     editor_ = std::make_unique<Editor>(*drill_);
@@ -235,6 +244,12 @@ void MainWindow::buildControls() {
         b->setText(QString::fromUtf8(caption));
     }
     static_cast<QPushButton*>(control("kotakesu"))->setAutoDefault(true);
+    // The buttons the program clicks itself are out of the learner's reach:
+    // Tab, arrows or a click on them would run a handler out of turn. The
+    // acknowledgement button still takes the focus the program gives it.
+    for (const char* n : {"kotakesu", "Button1", "change", "SpdBtnClear", "Button9"}) {
+        control(QString::fromLatin1(n))->setFocusPolicy(Qt::NoFocus);
+    }
     control("Button9")->hide();
     memo1_ = static_cast<AnswerField*>(control("Memo1"));
     memo1_->viewport()->setCursor(Qt::ArrowCursor);
@@ -395,7 +410,7 @@ void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     // The menu font of the classic desktop: every top-level menu fits the bar.
     QFont menuFont(QStringLiteral("IPAPGothic"));
-    menuFont.setPixelSize(12);
+    menuFont.setPixelSize(MenuPixels);
     bar->setFont(menuFont);
     for (const MenuItem& item : ::menuBar()) {
         if (item.kind == MenuKind::Command) {
@@ -493,6 +508,12 @@ void MainWindow::bindEvents() {
             [this] { handle([this] { drill_->focusmove(); }); });
     connect(memo1_, &AnswerField::doubleClicked, this,
             [this] { handle([this] { catalogue_->color3Click(); }); });
+    new WaitingKeys(
+        this, [this] { return drill_->awaitingAcknowledgement(); },
+        [this] {
+            control("kotakesu")->setFocus();
+            handle([this] { drill_->kotakesuClick(); });
+        });
     memo1_->keyFilter = [this](const std::string& ch) {
         KeyAction action = KeyAction::Drop;
         handle([this, &ch, &action] { action = drill_->Memo1KeyPress(ch); });
@@ -666,6 +687,12 @@ void MainWindow::applyScale(double ratio) {
         b->fresh = true;
     }
     client_->setFixedSize(scaled(ClientWidth), scaled(ClientHeight));
+    // The menu bar shrinks with the window, so that all nine menus stay in
+    // view instead of behind an overflow button; below 10 pixels the
+    // Japanese captions would not be legible.
+    QFont menuFont = menuBar()->font();
+    menuFont.setPixelSize(std::max(MinMenuPixels, scaled(MenuPixels)));
+    menuBar()->setFont(menuFont);
 }
 
 void MainWindow::runFormCreate() {

@@ -5,6 +5,7 @@
 #include "input_box.h"
 #include "qt_text.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 namespace {
 
 const QString AppTitle = QStringLiteral("ぽとらん for TOEIC");
+constexpr int MenuPollMs = 50;
 
 } // namespace
 
@@ -154,13 +156,25 @@ void QtDialogs::errorReport(const std::string& message) {
 void QtDialogs::deferErrors(bool defer) {
     defer_ = defer;
     if (!defer && !deferred_.isEmpty()) {
-        QStringList pending = std::exchange(deferred_, {});
-        QTimer::singleShot(0, parent_, [this, pending] {
-            for (const QString& m : pending) {
-                errorReport(m.toStdString());
-            }
-        });
+        showDeferredOnceMenusClose();
     }
+}
+
+void QtDialogs::showDeferredOnceMenusClose() {
+    // A modal box closes every open menu, so the learner could never reach an
+    // entry: the reports wait until the menus are gone (an entry chosen, or
+    // the menu dismissed), then each different one is shown once.
+    QTimer::singleShot(MenuPollMs, parent_, [this] {
+        if (QApplication::activePopupWidget() || defer_) {
+            showDeferredOnceMenusClose();
+            return;
+        }
+        QStringList pending = std::exchange(deferred_, {});
+        pending.removeDuplicates();
+        for (const QString& m : pending) {
+            errorReport(m.toStdString());
+        }
+    });
 }
 
 void QtDialogs::showVersionBox() {

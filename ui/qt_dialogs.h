@@ -34,6 +34,7 @@ class QtDialogs : public Dialogs {
 
   private:
     std::optional<std::filesystem::path> fileDialog(const FileDialogOptions& options, bool save);
+    void showDeferredOnceMenusClose();
     QWidget* parent_;
     std::function<void()> render_;
     bool defer_ = false;
