@@ -687,11 +687,11 @@ void MainWindow::applyScale(double ratio) {
         b->fresh = true;
     }
     client_->setFixedSize(scaled(ClientWidth), scaled(ClientHeight));
-    // The menu bar shrinks with the window, so that all nine menus stay in
-    // view instead of behind an overflow button; below 10 pixels the
-    // Japanese captions would not be legible.
+    // The menu bar shrinks with the window, rounding down, so that all nine
+    // menus stay in view instead of behind an overflow button; below 10
+    // pixels the Japanese captions would not be legible.
     QFont menuFont = menuBar()->font();
-    menuFont.setPixelSize(std::max(MinMenuPixels, scaled(MenuPixels)));
+    menuFont.setPixelSize(std::max(MinMenuPixels, static_cast<int>(MenuPixels * ratio)));
     menuBar()->setFont(menuFont);
 }
 

@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <vector>
 
 using cp932::sj;
 
@@ -122,15 +124,47 @@ class WindowTest : public QObject {
         QCOMPARE(window->drill().state.TotalWrong, 1);
         QCOMPARE(QApplication::focusWidget(), window->control("kotakesu"));
         QCOMPARE(memo1()->palette().color(QPalette::Text), QColor(255, 0, 0));
-        // A letter goes nowhere; Return acknowledges.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
-        QCOMPARE(memo1()->toPlainText(), QStringLiteral("wrong"));
+        // Every other key of the keyboard, alone or with a modifier, menu keys
+        // included, changes nothing; Return acknowledges.
+        QWidget* kotakesu = window->control("kotakesu");
+        std::vector<int> keys = {Qt::Key_Tab,    Qt::Key_Backtab,   Qt::Key_Left,   Qt::Key_Right,
+                                 Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Home,   Qt::Key_End,
+                                 Qt::Key_PageUp, Qt::Key_PageDown,  Qt::Key_Escape, Qt::Key_Insert,
+                                 Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Slash,  Qt::Key_Minus,
+                                 Qt::Key_Comma,  Qt::Key_Period,    Qt::Key_Menu,   Qt::Key_Alt};
+        for (int k = Qt::Key_0; k <= Qt::Key_9; ++k) {
+            keys.push_back(k);
+        }
+        for (int k = Qt::Key_A; k <= Qt::Key_Z; ++k) {
+            keys.push_back(k);
+        }
+        for (int k = Qt::Key_F1; k <= Qt::Key_F12; ++k) {
+            keys.push_back(k);
+        }
+        for (int key : keys) {
+            for (auto mod : {Qt::NoModifier, Qt::ShiftModifier, Qt::AltModifier}) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), mod);
+                QVERIFY2(QApplication::focusWidget() == kotakesu, qPrintable(QString::number(key)));
+                QVERIFY(!QApplication::activePopupWidget());
+                QCOMPARE(memo1()->toPlainText(), QStringLiteral("wrong"));
+            }
+        }
+        QCOMPARE(window->drill().state.QuestionList.size(), size_t(14));
+        QCOMPARE(window->drill().state.TotalWrong, 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(memo1()->toPlainText(), QString());
         QCOMPARE(QApplication::focusWidget(), memo1());
-        // Tab leaves the answer field, so the hidden font button can be reached.
+        // Tab reaches the hidden answer-font button, never a trigger button.
         QTest::keyClick(memo1(), Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != memo1());
+        QCOMPARE(QApplication::focusWidget(), window->control("Kotaefont"));
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            for (const char* trigger :
+                 {"kotakesu", "Button1", "change", "SpdBtnClear", "Button9"}) {
+                QVERIFY(QApplication::focusWidget() != window->control(trigger));
+            }
+        }
+        QCOMPARE(window->drill().state.QuestionList.size(), size_t(14));
     }
 
     void hiddenTextFieldGetsItsTextWhenShown() {
@@ -294,11 +328,51 @@ class WindowTest : public QObject {
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    void menuStaysOpenWhileItsErrorWaits() {
+        open();
+        std::filesystem::remove(folder->path("kesu.bmp"));
+        // The report waits while the menu is open; chosen from it, the entry
+        // loads, and then the report shows, once.
+        QStringList reports;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&reports] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reports << box->text();
+                box->close();
+            }
+        });
+        closer.start(10);
+        QMenu* k11 = window->menu("K11");
+        k11->popup(QPoint(10, 10));
+        QTest::qWait(200);
+        QVERIFY(k11->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(reports.isEmpty());
+        window->menuAction("K12")->trigger();
+        k11->hide();
+        QTRY_COMPARE(reports, QStringList{QStringLiteral("ファイル kesu.bmp は開けません")});
+        QTest::qWait(200);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(static_cast<QLabel*>(window->control("tangodisp"))->text(),
+                 QStringLiteral("question 1"));
+    }
+
     void narrowScreenScalesTheWindow() {
-        open(800);
-        QVERIFY(window->drill().form.ScaleRatio < 1.0);
-        QVERIFY(window->centralWidget()->width() < 792);
-        QCOMPARE(window->drill().state.StripDY, 105);
+        for (int width : {800, 853, 899}) {
+            open(width);
+            QVERIFY(window->drill().form.ScaleRatio < 1.0);
+            QVERIFY(window->centralWidget()->width() < 792);
+            // All nine menus in view, none behind the overflow button.
+            QMenuBar* bar = window->menuBar();
+            QTRY_VERIFY(bar->width() < 792);
+            QVERIFY(bar->font().pixelSize() >= 10);
+            for (QAction* a : bar->actions()) {
+                QVERIFY2(!bar->actionGeometry(a).isEmpty() &&
+                             bar->actionGeometry(a).right() < bar->width(),
+                         qPrintable(QString::number(width) + a->text()));
+            }
+            cleanup();
+        }
     }
 };
 
