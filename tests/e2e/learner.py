@@ -44,7 +44,11 @@ class Learner:
             if len(windows) != 1:
                 return None
             g = geometry(windows[0])
-            if not g or g[2] != CLIENT_WIDTH or g[3] <= CLIENT_HEIGHT:
+            # Below 900 pixels the first activation scales the window down;
+            # the splash window, smaller too, carries no caption.
+            if not g or (g[2] < CLIENT_WIDTH) != (screen_width < 900):
+                return None
+            if not window_name(windows[0]).startswith(APP_TITLE):
                 return None
             centred = (g[0], g[1]) == ((screen_width - g[2]) // 2, (screen_height - g[3]) // 2)
             return windows[0] if centred else None

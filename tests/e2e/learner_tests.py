@@ -17,6 +17,7 @@ import grp
 import resource
 import shutil
 import signal
+import subprocess
 import sys
 import time
 import traceback
@@ -25,10 +26,12 @@ import traceback
 # byte code there.
 sys.dont_write_bytecode = True
 
-from learner import APP_TITLE, CONFIRM_TITLE, OPEN_TITLE, SAVE_TITLE, Learner
+from learner import (APP_TITLE, CLIENT_HEIGHT, CLIENT_WIDTH, CONFIRM_TITLE, OPEN_TITLE,
+                     SAVE_TITLE, Learner)
 from program_copy import (ProgramCopy, RunningProgram, answers_of, cp932_lines, settle,
                           wait_for_file)
-from x_desktop import DriverError, bind_characters, key, screenshot, wait_for_display
+from x_desktop import (DriverError, bind_characters, geometry, key, screenshot,
+                       wait_for_display, wait_until)
 
 SKIP = 77
 
@@ -217,6 +220,75 @@ class Scenarios:
         settle()
         check(self.copy.read("checked.txt") == b"", "a user file earned a catalogue mark")
         check(self.copy.read("UserFile/mine.txt") == expected, "reading changed the file")
+        self.finish_by_close_box()
+
+    # (f) After a wrong answer only Return acknowledges: arrows, Tab, letters
+    # and menu keys change nothing, and the set stays loaded.
+    def keys_after_a_wrong_answer(self):
+        self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        learner = self.start()
+        choose_k111(learner)
+        learner.answer("apples")
+        settle()
+        for k in ("Tab", "Right", "Left", "Down", "Up", "a", "alt+1", "alt+h", "F10", "Escape"):
+            key(k)
+        settle()
+        check(not learner.popups(), "a key opened a menu or a box while the answer waited")
+        check(SET_TITLE in learner.caption(), "a key closed the set while the answer waited")
+        learner.shot("keys-after-wrong")
+        key("Return")             # acknowledges
+        learner.answer("apple")   # retyped: the drill goes on
+        learner.answer("cat")
+        # The end of the pass asks about the missed question: the set was loaded throughout.
+        learner.answer_box(CONFIRM_TITLE, "alt+n")
+        learner.answer_box(CONFIRM_TITLE, "alt+n")
+        learner.answer_box(APP_TITLE, "Return")
+        self.finish_by_close_box()
+
+    # (g) Without checked.txt an entry can be chosen; without kesu.bmp the
+    # submenu stays open and its error waits until the entry is chosen.
+    def menus_without_marks_or_eraser(self):
+        self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        os.remove(self.copy.path("checked.txt"))
+        learner = self.start()
+        choose_k111(learner)
+        check(not learner.popups(), "a box came with a missing checked.txt")
+        os.remove(self.copy.path("kesu.bmp"))
+        learner.focus_main()
+        key("alt+7")
+        wait_until("the menu to open", lambda: len(learner.popups()) >= 1, 5.0)
+        key("Right")
+        wait_until("the submenu to open", lambda: len(learner.popups()) >= 2, 5.0)
+        settle(1.0)
+        check(len(learner.popups()) == 2, "the submenu closed while it opened")
+        learner.shot("submenu-open")
+        key("Return")
+        learner.wait_caption("the set's title in the caption", lambda c: SET_TITLE in c)
+        learner.answer_error_box("Return")     # ファイル kesu.bmp は開けません, once
+        settle(1.0)
+        check(not learner.popups(), "the missing eraser was reported more than once")
+        self.finish_by_close_box()
+
+    # (h) On a 853-pixel screen the question numbers stand below the footer band.
+    def strip_on_a_narrow_screen(self):
+        self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        learner = self.start()
+        choose_k111(learner)
+        learner.answer("apple")
+        settle()
+        learner.shot("narrow-strip")
+        x, y, width, height = geometry(learner.window)
+        ratio = width / CLIENT_WIDTH
+        menu_bar = height - round(CLIENT_HEIGHT * ratio)
+        footer_bottom = menu_bar + round(355 * ratio)
+        run = subprocess.run(["import", "-window", str(learner.window), "-depth", "8", "rgb:-"],
+                             capture_output=True, timeout=20)
+        data = run.stdout
+        blue = [(i // 3 % width, i // 3 // width) for i in range(0, len(data) - 2, 3)
+                if data[i] < 60 and data[i + 1] < 60 and data[i + 2] > 200]
+        below = [p for p in blue if p[1] >= footer_bottom]
+        check(below, "the blue number of the right answer is not in view below the footer")
+        check(all(p[0] < 60 for p in below), f"blue pixels outside the first cell: {below[:5]}")
         self.finish_by_close_box()
 
     # Faults: the disk refuses every write (a file size limit of 0 on the
