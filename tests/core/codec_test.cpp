@@ -47,6 +47,7 @@ TEST(IntegerText, SignAndDigitsOnly) {
     }
     try {
         toInteger("abc");
+        FAIL();
     } catch (const NotIntegerError& e) {
         EXPECT_STREQ(e.what(), "'abc' は整数ではありません");
     }
@@ -54,6 +55,7 @@ TEST(IntegerText, SignAndDigitsOnly) {
     EXPECT_THROW(integerLine(lines, 2), ListIndexError);
     try {
         integerLine(lines, 29);
+        FAIL();
     } catch (const ListIndexError& e) {
         EXPECT_STREQ(e.what(), "リストのインデックスが範囲を超えています (29)");
     }

@@ -46,7 +46,12 @@ TEST(Judge, WholeFirstPassWithoutAMissCompletesTheSet) {
     DrillHarness user;
     user.drill->onSetCompleted = [&](const std::string& e) { completed.push_back(e); };
     user.load(numberedSet(1));
+    std::optional<std::pair<char, Colour>> marker;
+    user.dialogs.whileOpen = [&] { marker = user.form().surface.charAt(26, 433 - 57); };
     user.answer("answer1");
+    // The yellow marker was covered before the box.
+    ASSERT_TRUE(marker);
+    EXPECT_EQ(marker->second, colours::DarkBlue);
     EXPECT_EQ(completed.size(), 1u);
     EXPECT_TRUE(user.dialogs.saw("info: お疲れさまでした｡全て一度で正解しましたので、"
                                  "この問題集にはチェックマークが付きます。"));

@@ -44,18 +44,33 @@ TEST(Navigation, SkippingForwardEndsWithTheReaskOffer) {
     EXPECT_EQ(r.form().Bangodisp.text, "3");
 }
 
-TEST(Navigation, GoingBackToAMissedQuestionCountsAsFirstTry) {
+TEST(Navigation, MovingAwayFromAMissedQuestionCountsTheNextAsFirstTry) {
+    // Back: the question before the miss is answered at a first try again.
     DrillHarness h;
     h.load(numberedSet(3));
+    EXPECT_FALSE(h.form().henko_panel.visible);
     h.answer("answer1");
     h.answer("nope");
     h.run([&] { h.drill->kotakesuClick(); });
     h.run([&] { h.drill->SpdBtnModoruClick(); });
-    h.run([&] { h.drill->SpdBtnSusumeruClick(); });
-    h.answer("answer2");
-    EXPECT_EQ(h.numberColour(2), colours::Blue);
-    EXPECT_EQ(h.state().Passed[2], 1);
+    h.answer("answer1");
+    EXPECT_EQ(h.numberColour(1), colours::Blue);
     EXPECT_EQ(h.state().TotalRight, 2);
+    // Forward: the question after the miss.
+    DrillHarness f;
+    f.load(numberedSet(3));
+    f.answer("nope");
+    f.run([&] { f.drill->kotakesuClick(); });
+    f.run([&] { f.drill->SpdBtnSusumeruClick(); });
+    f.answer("answer2");
+    EXPECT_EQ(f.numberColour(2), colours::Blue);
+    EXPECT_EQ(f.state().Passed[2], 1);
+    EXPECT_EQ(f.state().TotalRight, 1);
+    // The status panel shows for every question after the first.
+    DrillHarness g;
+    g.load(numberedSet(3));
+    g.run([&] { g.drill->SpdBtnSusumeruClick(); });
+    EXPECT_TRUE(g.form().henko_panel.visible);
 }
 
 TEST(Navigation, WithNoSetLoaded) {

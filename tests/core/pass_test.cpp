@@ -57,26 +57,55 @@ TEST(Pass, ReaskQueuesOnlyMissedQuestions) {
         }
         h.answer("answer" + std::to_string(k));
     }
-    h.dialogs.answers = {};
-    // The last answer ended the pass; the re-ask offer was answered No, then No.
-    EXPECT_TRUE(h.dialogs.saw("confirm: 全問終了しました｡間違った問題だけを出題しますか ?"));
+    // The last answer ended the pass; the re-ask offer was answered No, then
+    // the restart No: the set closed.
+    const std::vector<std::string> tail(h.dialogs.log.end() - 3, h.dialogs.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        "confirm: 全問終了しました｡間違った問題だけを出題しますか ?",
+                        "confirm: もう一度最初から行いますか ?",
+                        "info: お疲れさまでした｡次回は全問正解を目指しましょう。"}));
+    EXPECT_TRUE(h.state().QuestionList.empty());
 
     DrillHarness r;
     r.load(numberedSet(8));
     r.dialogs.answers = {Answer::Yes};
+    // The marker row is covered before the pass's question is asked.
+    std::optional<std::pair<char, Colour>> marker;
+    r.dialogs.whileOpen = [&] {
+        if (!marker) {
+            marker = r.form().surface.charAt(23 * 7 + 26, 433 - 57);
+        }
+    };
     for (int k = 1; k <= 8; ++k) {
         if (k == 3 || k == 7) {
             r.answer("wrong");
             r.run([&] { r.drill->kotakesuClick(); });
         }
         r.answer("answer" + std::to_string(k));
+        if (k == 1) {
+            // Question 1 passed, then missed when gone back to: asked again.
+            r.run([&] { r.drill->SpdBtnModoruClick(); });
+            r.answer("wrong");
+            r.run([&] { r.drill->kotakesuClick(); });
+            r.answer("answer1");
+        }
     }
-    EXPECT_EQ(r.state().QueueLength, 2);
-    EXPECT_EQ(r.state().Queue[1], 10);
-    EXPECT_EQ(r.state().Queue[2], 26);
+    ASSERT_TRUE(marker);
+    EXPECT_EQ(marker->second, colours::DarkBlue);
+    EXPECT_EQ(r.state().QueueLength, 3);
+    EXPECT_EQ(r.state().Queue[1], 2);
+    EXPECT_EQ(r.state().Queue[2], 10);
+    EXPECT_EQ(r.state().Queue[3], 26);
+    // The new pass began with the marks erased.
+    EXPECT_EQ(r.state().RightMarkX, 0);
+    EXPECT_EQ(r.state().WrongMarkX, 0);
+    const SurfaceOp* top = r.form().surface.topAt(82 + 305, 364 - 355);
+    ASSERT_TRUE(top);
+    EXPECT_EQ(top->bitmapName, "kesu.bmp");
+    EXPECT_EQ(r.numberColour(1), colours::White);
     EXPECT_EQ(r.numberColour(3), colours::White);
     EXPECT_EQ(r.numberColour(7), colours::White);
-    EXPECT_FALSE(r.numberColour(1));
+    EXPECT_FALSE(r.numberColour(2));
     EXPECT_TRUE(r.drill->PracticeMode);
     EXPECT_EQ(r.form().henko_panel.text, cp932::sj("落ち着いて！！"));
     EXPECT_TRUE(r.dialogs.saw("info: これからは練習モードです。"));

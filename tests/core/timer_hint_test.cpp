@@ -67,11 +67,19 @@ TEST(Countdown, TickDuringTheJudgesBoxesNeverReentersIt) {
     int ticksInside = 0;
     long wrongBefore = h.state().TotalWrong;
     h.dialogs.whileOpen = [&] {
-        // Many seconds pass while the warning is open.
+        // Many seconds pass while the warning is open: the countdown rests.
         for (int i = 0; i < 10; ++i) {
             h.tick();
             ++ticksInside;
         }
+        EXPECT_EQ(h.state().SecondsLeft, 0);
+        // Were the countdown past zero, the timeout would still not judge,
+        h.state().SecondsLeft = -1;
+        h.tick();
+        EXPECT_NE(h.form().Image2Picture, "image\\Timeout.BMP");
+        // nor would Return reaching the judge through the box.
+        h.run([&] { h.drill->SpdBtnkaitouClick(); });
+        h.state().SecondsLeft = 0;
     };
     h.drill->MissedCurrent = false;
     h.state().SecondsLeft = 0;
