@@ -30,6 +30,7 @@ sys.dont_write_bytecode = True  # keep the source tree free of caches
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "content"))
 import set_format as sf  # noqa: E402
+import spelling  # noqa: E402
 
 DEFAULT_DICTIONARY = os.path.join(sf.REPO_DIR, "..", "shared", "reference",
                                   "en-ja-dictionary.tsv")
@@ -122,8 +123,8 @@ def check_vocab_question(k, q, answer, hint, report, where):
     here = "%s: question %d (%s)" % (where, k, answer)
     if not sf.has_japanese(l1):
         report.problem(here, "line 1 holds no Japanese meaning")
-    if l3 != " ":
-        report.problem(here, "line 3 should be a single space")
+    if l3 not in (" ", sf.SPELLING_CUE):
+        report.problem(here, "line 3 should be a single space or %s" % sf.SPELLING_CUE)
     if sf.answer_problem(answer):
         return
     if sf.letter_count(answer) < 3:
@@ -149,6 +150,17 @@ def check_vocab_question(k, q, answer, hint, report, where):
             report.problem(here, "the hint holds no masked example %s" % sf.masked(answer))
 
 
+class Spelled:
+    """An answer kept for the check of American and British spellings."""
+
+    def __init__(self, where, answer, line3, pos=None, cue=None):
+        self.where = where
+        self.answer = answer
+        self.cued = sf.SPELLING_CUE_WORDS in line3
+        self.pos = pos  # vocabulary sets: the cue's part of speech
+        self.cue = cue  # vocabulary sets: a variant must keep first letter and count
+
+
 class Sentence:
     """A question of a sentence set, kept for the checks that span files."""
 
@@ -169,7 +181,7 @@ def check_sentence_question(k, q, answer, hint, kind, report, where):
             report.problem(here, p)
 
 
-def check_set(info, path, report, answers, sentences=None):
+def check_set(info, path, report, answers, sentences=None, spelled=None):
     """Checks one file; returns "placeholder", "checked" or "broken"."""
     where = os.path.join(info.folder, os.path.basename(path))
     try:
@@ -205,6 +217,11 @@ def check_set(info, path, report, answers, sentences=None):
     for k in range(1, sf.QUESTIONS + 1):
         q = lines[4 * k - 2:4 * k + 2]
         answer, hint = check_question(k, q, report, where)
+        if spelled is not None:
+            parsed = sf.parse_cue(q[1]) if info.is_vocab else None
+            spelled.append(Spelled("%s: question %d (%s)" % (where, k, answer), answer, q[2],
+                                   parsed[0] if parsed else None,
+                                   q[1] if info.is_vocab else None))
         key = tuple(q[:3])
         if key in seen_questions:
             report.problem("%s: question %d" % (where, k),
@@ -257,6 +274,50 @@ def check_spelling(answers, report):
         for a in items:
             if a.text in wrong:
                 report.problem(a.where, "not in the en_US spelling dictionary")
+
+
+def unknown_words(dictionary, words):
+    """The words hunspell's dictionary does not know, or None when it cannot run."""
+    try:
+        run = subprocess.run(["hunspell", "-d", dictionary, "-l"],
+                             input="\n".join(sorted(words)) + "\n",
+                             capture_output=True, text=True)
+    except OSError:
+        return None
+    if run.returncode != 0 or "Can't open" in run.stderr:
+        return None
+    return set(run.stdout.split())
+
+
+def check_spelling_variants(spelled, report):
+    """An answer with an American or British twin that fits the same cue must carry
+    the spelling cue; False when hunspell or a dictionary is missing."""
+    words = {w for s in spelled for w in spelling.words_of(s.answer)}
+    forms = set()
+    for w in words:
+        forms |= spelling.british_forms(w) | spelling.american_forms(w)
+    everything = words | forms | set(spelling.KNOWN_PAIRS.values())
+    not_us = unknown_words("en_US", everything)
+    not_gb = unknown_words("en_GB", everything)
+    if not_us is None or not_gb is None:
+        return False
+    for s in spelled:
+        if s.cued:
+            continue
+        for w in spelling.words_of(s.answer):
+            pos = s.pos
+            if pos is None and " " in s.answer:  # "in practice" is a noun either side
+                pos = spelling.UNKNOWN_IN_PHRASE
+            found = spelling.variants(w, pos, lambda x: x not in not_us,
+                                      lambda x: x not in not_gb)
+            if s.cue is not None:  # the letter count and first letter rule out the rest
+                found = {f for f in found
+                         if sf.cue(s.pos, s.answer.replace(w, f)) == s.cue}
+            if found:
+                report.problem(s.where, "%s is right too (British/American spelling); give "
+                               "line 3 the cue %s or mark the word US in its list"
+                               % (" or ".join(sorted(found)), sf.SPELLING_CUE))
+    return True
 
 
 def check_dictionary(answers, path, report):
@@ -400,6 +461,7 @@ def main(argv=None):
     counts = {"checked": 0, "placeholder": 0, "broken": 0, "missing": 0}
     answers = {}
     sentences = []
+    spelled = []
     known = set()
     for info in sf.ALL_SETS:
         path = locate(args.data, info)
@@ -408,8 +470,7 @@ def main(argv=None):
             counts["missing"] += 1
             continue
         known.add(os.path.abspath(path))
-        counts[check_set(info, path, report, answers,
-                         sentences)] += 1
+        counts[check_set(info, path, report, answers, sentences, spelled)] += 1
     for folder in sorted({s.folder for s in sf.ALL_SETS}):
         directory = os.path.join(args.data, folder)
         for entry in sorted(os.listdir(directory)) if os.path.isdir(directory) else []:
@@ -418,6 +479,7 @@ def main(argv=None):
                 report.warning(os.path.join(folder, entry), "is no set of the menus")
     check_levels(answers, report)
     check_spelling(answers, report)
+    variants = check_spelling_variants(spelled, report)
     dictionary = check_dictionary(answers, args.dictionary, report)
     check_sentence_repeats(sentences, report)
     check_sentence_spelling(sentences, read_names(args.names), report)
@@ -426,13 +488,15 @@ def main(argv=None):
     for line in report.problems + report.warnings:
         print(line)
     print("validate_sets: %d sets: %d checked, %d placeholders %s, %d malformed, "
-          "%d missing; %d problems, %d warnings%s%s"
+          "%d missing; %d problems, %d warnings%s%s%s"
           % (len(sf.ALL_SETS), counts["checked"], counts["placeholder"],
              "refused", counts["broken"],
              counts["missing"], len(report.problems), len(report.warnings),
              "" if dictionary else " (no dictionary, headwords not checked)",
              "" if parsed or not sentences else
-             " (link-parser not run, sentences not parsed)"))
+             " (link-parser not run, sentences not parsed)",
+             "" if variants else " (hunspell en_US or en_GB dictionary missing: British "
+             "spellings not checked; install hunspell-en-us and hunspell-en-gb)"))
     return 1 if report.problems else 0
 
 

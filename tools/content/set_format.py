@@ -12,6 +12,13 @@ LINES = 2 + 4 * QUESTIONS
 PLACEHOLDER_MARKER = "（仮）"
 VOCAB_INSTRUCTION = "日本語の意味に合う英単語を入力しなさい。"
 
+# The third line of a question whose answer has an equally right British
+# spelling the cue cannot rule out. A word list marks such a word "US" in a third
+# column; sentence sets write the words into line 3 themselves.
+SPELLING_CUE = "（アメリカ式のつづりで）"
+SPELLING_CUE_WORDS = "アメリカ式のつづりで"
+US_MARK = "US"
+
 # Byte limits of the window: question lines 1 and 2 fill a 727-pixel field at
 # the smallest size; the third line's size follows from the first two.
 MAX_QUESTION_LINE = 68
@@ -288,7 +295,8 @@ def encode_lines(lines):
 # --- word lists -----------------------------------------------------------
 
 def read_wordlist(name):
-    """[(word, pos)] of tools/wordlists/<name>; lines are "word<TAB>pos"."""
+    """[(word, pos, mark)] of tools/wordlists/<name>; lines are "word<TAB>pos", or
+    "word<TAB>pos<TAB>US" for a word asked in its American spelling ("" otherwise)."""
     path = os.path.join(WORDLIST_DIR, name)
     rows = []
     with open(path, encoding="utf-8") as f:
@@ -296,8 +304,9 @@ def read_wordlist(name):
             line = line.rstrip("\r\n")
             if line.strip() == "":
                 continue
-            word, _, pos = line.partition("\t")
-            rows.append((word, pos))
+            word, _, rest = line.partition("\t")
+            pos, _, mark = rest.partition("\t")
+            rows.append((word, pos, mark))
     return rows
 
 

@@ -306,10 +306,11 @@ class Validator(unittest.TestCase):
         with open(self.path, "wb") as f:
             f.write(raw if raw is not None else sf.encode_lines(lines))
         report = validate_sets.Report()
-        answers = {}
-        outcome = validate_sets.check_set(self.info, self.path, report, answers)
+        answers, spelled = {}, []
+        outcome = validate_sets.check_set(self.info, self.path, report, answers, None, spelled)
         validate_sets.check_levels(answers, report)
         validate_sets.check_spelling(answers, report)
+        self.variants_checked = validate_sets.check_spelling_variants(spelled, report)
         return outcome, report.problems
 
     def assertReported(self, problems, text):
@@ -341,6 +342,19 @@ class Validator(unittest.TestCase):
         problems = self.check(self.lines)[1]
         self.assertReported(problems, "(agian): not in the en_US spelling dictionary")
         self.assertReported(problems, "question 2 (about): answer also used at")
+
+    def test_british_spelling_the_cue_does_not_rule_out(self):
+        # question 1 becomes "center": centre has its letters; colour is one longer
+        self.lines[2:6] = ["中心", sf.cue("名", "center"), " ", "center#c_____ 中心"]
+        self.lines[6:10] = ["色", sf.cue("名", "color"), " ", "color#c____ 色"]
+        problems = self.check(self.lines)[1]
+        if not self.variants_checked:
+            self.skipTest("hunspell en_GB dictionary not installed")
+        self.assertReported(problems, "(center): centre is right too")
+        self.assertFalse(any("colour" in p for p in problems), problems)
+        self.lines[4] = sf.SPELLING_CUE
+        self.assertFalse(any("centre" in p for p in self.check(self.lines)[1]))
+        self.assertIsNone(validate_sets.unknown_words("xx_NONE", {"center"}))
 
     def test_placeholder_is_refused(self):
         self.lines[1] = "準備中です" + sf.PLACEHOLDER_MARKER

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the vocabulary word lists the sets are written from.
 
-Every list: "word<TAB>part of speech" per line, the expected number of words,
+Every list: "word<TAB>part of speech" per line (a third column "US" marks a
+word asked in its American spelling), the expected number of words,
 alphabetical order, words of at least 3 letters made of letters, hyphens and
 apostrophes, known to the en_US spell checker, distinct within their level.
 The 700 and 550 lists share no word; the count shared by the junior-high and
@@ -36,7 +37,8 @@ def check_list(name, expected, problems):
         return []
     words = []
     for number, line in enumerate(lines, 1):
-        word, tab, pos = line.partition("\t")
+        word, tab, rest = line.partition("\t")
+        pos, _, mark = rest.partition("\t")
         where = "%s:%d" % (name, number)
         if not tab:
             problems.append("%s: expected \"word<TAB>part of speech\", got %r" % (where, line))
@@ -46,6 +48,9 @@ def check_list(name, expected, problems):
         if pos not in sf.POS_TAGS:
             problems.append("%s: part of speech %r is not one of %s"
                             % (where, pos, " ".join(sf.POS_TAGS)))
+        if mark not in ("", sf.US_MARK):
+            problems.append("%s: third column %r; the only mark is %s (asked in American "
+                            "spelling)" % (where, mark, sf.US_MARK))
         if words and sf.sort_key(word) <= sf.sort_key(words[-1]):
             problems.append("%s: %r is out of alphabetical order or repeated" % (where, word))
         words.append(word)
