@@ -13,10 +13,17 @@ listed in tools/content/proper_names.txt excepted; no question (line 1 and
 line 2) repeated across all of them. Where link-grammar's link-parser is
 installed, sentences it cannot parse are reported as warnings.
 
+Every answer whose British or American spelling fits the same cue must carry
+the American-spelling cue on line 3 (hunspell en_US and en_GB; where en_GB is
+missing the summary says so and the check is skipped). Every pair of
+tools/content/synonym_review.tsv must be decided, and its question unchanged
+since the decision.
+
 Every set of the menus holds real content now, so a set still marked as a
 placeholder is a problem.
 
-Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--names TXT] [--no-parser]
+Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--names TXT] [--review TSV]
+                        [--no-parser]
 """
 
 import argparse
@@ -181,7 +188,7 @@ def check_sentence_question(k, q, answer, hint, kind, report, where):
             report.problem(here, p)
 
 
-def check_set(info, path, report, answers, sentences=None, spelled=None):
+def check_set(info, path, report, answers, sentences=None, spelled=None, fingerprints=None):
     """Checks one file; returns "placeholder", "checked" or "broken"."""
     where = os.path.join(info.folder, os.path.basename(path))
     try:
@@ -217,6 +224,8 @@ def check_set(info, path, report, answers, sentences=None, spelled=None):
     for k in range(1, sf.QUESTIONS + 1):
         q = lines[4 * k - 2:4 * k + 2]
         answer, hint = check_question(k, q, report, where)
+        if fingerprints is not None:
+            fingerprints[(info.relpath, str(k))] = sf.question_fingerprint(q)
         if spelled is not None:
             parsed = sf.parse_cue(q[1]) if info.is_vocab else None
             spelled.append(Spelled("%s: question %d (%s)" % (where, k, answer), answer, q[2],
@@ -318,6 +327,21 @@ def check_spelling_variants(spelled, report):
                                "line 3 the cue %s or mark the word US in its list"
                                % (" or ".join(sorted(found)), sf.SPELLING_CUE))
     return True
+
+
+def check_reviewed_pairs(path, fingerprints, report):
+    """A reviewed synonym pair holds while its question is the one that was read."""
+    where = os.path.relpath(path, sf.REPO_DIR)
+    for (relpath, k, answer, other), pair in sorted(sf.read_synonym_review(path).items()):
+        here = "%s: %s question %s (%s / %s)" % (where, relpath, k, answer, other)
+        if pair.decision not in sf.REVIEW_DECISIONS:
+            report.problem(here, "decision %r is not one of %s"
+                           % (pair.decision, ", ".join(sf.REVIEW_DECISIONS)))
+        elif pair.decision == "todo":
+            report.problem(here, "not reviewed yet")
+        elif fingerprints.get((relpath, k)) != pair.fingerprint:
+            report.problem(here, "the question changed since the pair was reviewed; read it "
+                           "again, empty its fingerprint and run synonym_candidates.py --update")
 
 
 def check_dictionary(answers, path, report):
@@ -453,6 +477,8 @@ def main(argv=None):
                         help="headword list for the warnings (checked only if present)")
     parser.add_argument("--names", default=DEFAULT_NAMES,
                         help="proper names the spell check of sentences lets pass")
+    parser.add_argument("--review", default=sf.SYNONYM_REVIEW,
+                        help="reviewed synonym pairs whose questions must not have changed")
     parser.add_argument("--no-parser", action="store_true",
                         help="do not run link-parser even where it is installed")
     args = parser.parse_args(argv)
@@ -462,6 +488,7 @@ def main(argv=None):
     answers = {}
     sentences = []
     spelled = []
+    fingerprints = {}
     known = set()
     for info in sf.ALL_SETS:
         path = locate(args.data, info)
@@ -470,7 +497,7 @@ def main(argv=None):
             counts["missing"] += 1
             continue
         known.add(os.path.abspath(path))
-        counts[check_set(info, path, report, answers, sentences, spelled)] += 1
+        counts[check_set(info, path, report, answers, sentences, spelled, fingerprints)] += 1
     for folder in sorted({s.folder for s in sf.ALL_SETS}):
         directory = os.path.join(args.data, folder)
         for entry in sorted(os.listdir(directory)) if os.path.isdir(directory) else []:
@@ -480,6 +507,7 @@ def main(argv=None):
     check_levels(answers, report)
     check_spelling(answers, report)
     variants = check_spelling_variants(spelled, report)
+    check_reviewed_pairs(args.review, fingerprints, report)
     dictionary = check_dictionary(answers, args.dictionary, report)
     check_sentence_repeats(sentences, report)
     check_sentence_spelling(sentences, read_names(args.names), report)

@@ -4,8 +4,10 @@ Used by build_sets.py (which writes vocabulary sets) and by
 ../validate_sets.py (which checks every set), so the two never disagree.
 """
 
+import hashlib
 import os
 import re
+from collections import namedtuple
 
 QUESTIONS = 30
 LINES = 2 + 4 * QUESTIONS
@@ -56,6 +58,7 @@ IDIOM_INSTRUCTION = "日本語の意味に合うように、空欄に適切な�
 TOOLS_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO_DIR = os.path.dirname(TOOLS_DIR)
 WORDLIST_DIR = os.path.join(TOOLS_DIR, "wordlists")
+SYNONYM_REVIEW = os.path.join(TOOLS_DIR, "content", "synonym_review.tsv")
 
 _FULL_WIDTH_DIGITS = "０１２３４５６７８９"
 
@@ -308,6 +311,32 @@ def read_wordlist(name):
             pos, _, mark = rest.partition("\t")
             rows.append((word, pos, mark))
     return rows
+
+
+# --- reviewed synonym pairs ------------------------------------------------
+
+ReviewedPair = namedtuple("ReviewedPair", "decision fingerprint note")
+REVIEW_DECISIONS = ("sharpened", "distinct", "todo")
+
+
+def question_fingerprint(lines):
+    """Short digest of a question's four lines, to notice a change after its review."""
+    return hashlib.sha1("\n".join(lines).encode("utf-8")).hexdigest()[:10]
+
+
+def read_synonym_review(path=SYNONYM_REVIEW):
+    """{(set, question, answer, candidate): ReviewedPair} of synonym_review.tsv."""
+    pairs = {}
+    if not os.path.exists(path):
+        return pairs
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or line.strip() == "":
+                continue
+            fields = line.rstrip("\n").split("\t")
+            fields += [""] * (7 - len(fields))
+            pairs[tuple(fields[:4])] = ReviewedPair(*fields[4:7])
+    return pairs
 
 
 # --- sentence sets --------------------------------------------------------

@@ -356,6 +356,26 @@ class Validator(unittest.TestCase):
         self.assertFalse(any("centre" in p for p in self.check(self.lines)[1]))
         self.assertIsNone(validate_sets.unknown_words("xx_NONE", {"center"}))
 
+    def test_reviewed_pair_whose_question_changed(self):
+        review = os.path.join(self.tmp, "review.tsv")
+
+        def problems(decision, fingerprint):
+            with open(review, "w", encoding="utf-8") as f:
+                f.write("jhword/tang101.txt\t1\tabout\tanent\t%s\t%s\tnote\n"
+                        % (decision, fingerprint))
+            report, fingerprints = validate_sets.Report(), {}
+            with open(self.path, "wb") as f:
+                f.write(sf.encode_lines(self.lines))
+            validate_sets.check_set(self.info, self.path, report, {}, None, None, fingerprints)
+            validate_sets.check_reviewed_pairs(review, fingerprints, report)
+            return report.problems
+
+        signed = sf.question_fingerprint(self.lines[2:6])
+        self.assertEqual(problems("distinct", signed), [])
+        self.assertReported(problems("todo", signed), "not reviewed yet")
+        self.lines[2] = "～について（話題）"
+        self.assertReported(problems("distinct", signed), "question changed since")
+
     def test_placeholder_is_refused(self):
         self.lines[1] = "準備中です" + sf.PLACEHOLDER_MARKER
         outcome, problems = self.check(self.lines)

@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+"""Finds words that could answer a vocabulary question as well as its own answer.
+
+For every question of the vocabulary sets in data/ it looks the answer up in
+WordNet (Debian package `wordnet`, read from /usr/share/wordnet) and keeps the
+synonyms, and for adjectives the "similar to" words, of the same part of
+speech that fit the question's cue: same first letter, same letter count. A
+person then reads each pair and records a decision in synonym_review.tsv:
+
+    SET<TAB>QUESTION<TAB>ANSWER<TAB>CANDIDATE<TAB>DECISION<TAB>FINGERPRINT<TAB>NOTE
+
+DECISION is "sharpened" (the question was changed so the candidate no longer
+fits), "distinct" (it does not fit the question as written) or "todo".
+FINGERPRINT is taken from the question's four lines when the pair is signed;
+validate_sets.py reports a pair whose question changed since then, and a pair
+still "todo". After reading such a pair again, write the decision, empty its
+fingerprint column and run this script with --update to sign it.
+
+Usage: synonym_candidates.py [--update] [--wordnet DIR] [DATA_DIR]
+  (no --update: print new candidates and pairs to read again; exit 1 if any)
+"""
+
+import argparse
+import os
+import sys
+
+sys.dont_write_bytecode = True  # keep the source tree free of caches
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import set_format as sf  # noqa: E402
+
+# WordNet's parts of speech for the cue's tags; adjectives include satellites.
+WORDNET_POS = {"名": ("noun",), "動": ("verb",), "形": ("adj",), "副": ("adv",)}
+HEADER = "# set\tquestion\tanswer\tcandidate\tdecision\tfingerprint\tnote"
+
+
+class WordNet:
+    def __init__(self, directory):
+        self.directory = directory
+        self.index = {}
+        self.data = {}
+        for pos in ("noun", "verb", "adj", "adv"):
+            entries = {}
+            with open(os.path.join(directory, "index." + pos), encoding="utf-8",
+                      errors="replace") as f:
+                for line in f:
+                    if line.startswith(" "):
+                        continue
+                    fields = line.split()
+                    count = int(fields[2])
+                    entries[fields[0]] = fields[-count:]
+            self.index[pos] = entries
+            with open(os.path.join(directory, "data." + pos), "rb") as f:
+                self.data[pos] = f.read()
+
+    def synset(self, pos, offset):
+        """(words, [(pointer, offset, pos letter)], gloss) of one synset."""
+        data = self.data[pos]
+        start = int(offset)
+        end = data.index(b"\n", start)
+        line = data[start:end].decode("utf-8", "replace")
+        head, _, gloss = line.partition(" | ")
+        fields = head.split()
+        n = int(fields[3], 16)
+        words = [fields[4 + 2 * i].split("(")[0] for i in range(n)]
+        at = 4 + 2 * n
+        pointers = []
+        for i in range(int(fields[at])):
+            symbol, target, letter = fields[at + 1 + 4 * i:at + 4 + 4 * i]
+            pointers.append((symbol, target, letter))
+        return words, pointers, gloss
+
+    def related(self, word, pos):
+        """{word: gloss of the sense that links it} for the synonyms of word."""
+        found = {}
+        letter_pos = {"n": "noun", "v": "verb", "a": "adj", "s": "adj", "r": "adv"}
+        for offset in self.index[pos].get(word.lower(), []):
+            words, pointers, gloss = self.synset(pos, offset)
+            for w in words:
+                found.setdefault(w, gloss)
+            for symbol, target, letter in pointers:
+                if symbol == "&":  # adjective "similar to"
+                    others, _, other_gloss = self.synset(letter_pos[letter], target)
+                    for w in others:
+                        found.setdefault(w, other_gloss)
+        return found
+
+
+def questions(data_dir):
+    """(set relpath, question number, four lines) of every vocabulary question."""
+    for info in sf.ALL_SETS:
+        if not info.is_vocab:
+            continue
+        with open(os.path.join(data_dir, info.folder, info.name), "rb") as f:
+            lines = f.read().decode("cp932").split("\r\n")
+        for k in range(1, sf.QUESTIONS + 1):
+            yield info.relpath, k, lines[4 * k - 2:4 * k + 2]
+
+
+def fingerprint(lines):
+    return sf.question_fingerprint(lines)
+
+
+def candidates(wordnet, data_dir):
+    """{(set, question, answer, candidate): (fingerprint, gloss)}."""
+    found = {}
+    for relpath, k, q in questions(data_dir):
+        answer = q[3].split("#", 1)[0]
+        parsed = sf.parse_cue(q[1])
+        if parsed is None or parsed[0] not in WORDNET_POS:
+            continue
+        for pos in WORDNET_POS[parsed[0]]:
+            for w, gloss in wordnet.related(answer, pos).items():
+                if "_" in w or w.lower() == answer.lower():
+                    continue
+                if sf.cue(parsed[0], w) == q[1]:
+                    found[(relpath, str(k), answer, w)] = (fingerprint(q), gloss)
+    return found
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("data", nargs="?", default=os.path.join(sf.REPO_DIR, "data"))
+    parser.add_argument("--wordnet", default="/usr/share/wordnet")
+    parser.add_argument("--update", action="store_true",
+                        help="add new candidates as todo and sign pairs with no fingerprint")
+    args = parser.parse_args(argv)
+    if not os.path.exists(os.path.join(args.wordnet, "index.noun")):
+        print("no WordNet at %s; install the Debian package wordnet" % args.wordnet)
+        return 2
+    found = candidates(WordNet(args.wordnet), args.data)
+    current = {(relpath, str(k)): fingerprint(q) for relpath, k, q in questions(args.data)}
+    reviewed = sf.read_synonym_review()
+    new = [key for key in sorted(found) if key not in reviewed]
+    stale = [key for key, pair in sorted(reviewed.items())
+             if pair.fingerprint and current.get(key[:2]) != pair.fingerprint]
+    if not args.update:
+        for key in new:
+            print("new\t%s\t%s" % ("\t".join(key), found[key][1]))
+        for key in stale:
+            print("changed\t%s\t%s" % ("\t".join(key), reviewed[key].decision))
+        print("synonym_candidates: %d candidates, %d new, %d reviewed pairs whose question "
+              "changed" % (len(found), len(new), len(stale)))
+        return 1 if new or stale else 0
+    rows = []
+    for key, pair in sorted(reviewed.items()):
+        mark = pair.fingerprint or current.get(key[:2], "")
+        rows.append(list(key) + [pair.decision, mark, pair.note])
+    for key in new:
+        rows.append(list(key) + ["todo", "", "WordNet: " + found[key][1][:80]])
+    rows.sort(key=lambda r: (r[0], int(r[1]), r[3]))
+    with open(sf.SYNONYM_REVIEW, "w", encoding="utf-8") as f:
+        f.write(HEADER + "\n")
+        for r in rows:
+            f.write("\t".join(r) + "\n")
+    print("synonym_candidates: %d pairs in %s, %d new"
+          % (len(rows), os.path.relpath(sf.SYNONYM_REVIEW, sf.REPO_DIR), len(new)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
