@@ -4,7 +4,11 @@
 For every question of the vocabulary sets in data/ it looks the answer up in
 WordNet (Debian package `wordnet`, read from /usr/share/wordnet) and keeps the
 synonyms, and for adjectives the "similar to" words, of the same part of
-speech that fit the question's cue: same first letter, same letter count. A
+speech that fit the question's cue: same first letter, same letter count.
+WordNet misses pairs that only Japanese joins (fine and fair for 晴れた), so
+where the reference English-Japanese dictionary is present it adds the common
+words (CEFR-J headwords, or the project's word lists) that fit the cue and
+whose main glosses (『...』) hold a term of the question's meaning. A
 person then reads each pair and records a decision in synonym_review.tsv:
 
     SET<TAB>QUESTION<TAB>ANSWER<TAB>CANDIDATE<TAB>DECISION<TAB>FINGERPRINT<TAB>NOTE
@@ -21,7 +25,9 @@ Usage: synonym_candidates.py [--update] [--wordnet DIR] [DATA_DIR]
 """
 
 import argparse
+import csv
 import os
+import re
 import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of caches
@@ -31,6 +37,7 @@ import set_format as sf  # noqa: E402
 
 # WordNet's parts of speech for the cue's tags; adjectives include satellites.
 WORDNET_POS = {"名": ("noun",), "動": ("verb",), "形": ("adj",), "副": ("adv",)}
+REFERENCE = os.path.join(sf.REPO_DIR, "..", "shared", "reference")
 HEADER = "# set\tquestion\tanswer\tcandidate\tdecision\tfingerprint\tnote"
 
 
@@ -97,16 +104,52 @@ def questions(data_dir):
             yield info.relpath, k, lines[4 * k - 2:4 * k + 2]
 
 
+def common_words(cefr_path):
+    """Words a learner may type: CEFR-J headwords where present, else the word lists."""
+    words = set()
+    if os.path.exists(cefr_path):
+        with open(cefr_path, encoding="utf-8") as f:
+            for row in csv.DictReader(f):
+                words |= {h.strip().lower() for h in row["headword"].split("/")}
+    for name in ("jh1.txt", "jh2.txt", "jh3.txt", "toeic700.txt", "toeic550.txt"):
+        words |= {w.lower() for w, _, _ in sf.read_wordlist(name)}
+    return words
+
+
+def main_glosses(dictionary_path, common):
+    """{word: set of the dictionary's main glosses 『...』} for the common words."""
+    glosses = {}
+    with open(dictionary_path, encoding="utf-8", errors="replace") as f:
+        for line in f:
+            head, _, text = line.rstrip("\n").partition("\t")
+            if head.isalpha() and head.islower() and head in common:
+                glosses[head] = set(re.findall("『([^』]+)』", text))
+    return glosses
+
+
+def meaning_terms(meaning):
+    """The terms of a meaning line, nuances in parentheses left out."""
+    bare = re.sub("（[^）]*）", "", meaning)
+    return {t.strip() for t in re.split("[、，]", bare) if len(t.strip()) >= 2}
+
+
 def fingerprint(lines):
     return sf.question_fingerprint(lines)
 
 
-def candidates(wordnet, data_dir):
-    """{(set, question, answer, candidate): (fingerprint, gloss)}."""
+def candidates(wordnet, data_dir, glosses=None):
+    """{(set, question, answer, candidate): (fingerprint, why)}."""
     found = {}
     for relpath, k, q in questions(data_dir):
         answer = q[3].split("#", 1)[0]
         parsed = sf.parse_cue(q[1])
+        if glosses and parsed is not None:
+            terms = meaning_terms(q[0])
+            for w, main in glosses.items():
+                shared = terms & main
+                if shared and w != answer.lower() and sf.cue(parsed[0], w) == q[1]:
+                    found[(relpath, str(k), answer, w)] = (
+                        fingerprint(q), "dictionary: " + "、".join(sorted(shared)))
         if parsed is None or parsed[0] not in WORDNET_POS:
             continue
         for pos in WORDNET_POS[parsed[0]]:
@@ -122,13 +165,23 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("data", nargs="?", default=os.path.join(sf.REPO_DIR, "data"))
     parser.add_argument("--wordnet", default="/usr/share/wordnet")
+    parser.add_argument("--reference", default=REFERENCE,
+                        help="folder of en-ja-dictionary.tsv and cefrj-wordlist-1.5.csv "
+                             "(skipped when absent)")
     parser.add_argument("--update", action="store_true",
                         help="add new candidates as todo and sign pairs with no fingerprint")
     args = parser.parse_args(argv)
     if not os.path.exists(os.path.join(args.wordnet, "index.noun")):
         print("no WordNet at %s; install the Debian package wordnet" % args.wordnet)
         return 2
-    found = candidates(WordNet(args.wordnet), args.data)
+    glosses = None
+    dictionary = os.path.join(args.reference, "en-ja-dictionary.tsv")
+    if os.path.exists(dictionary):
+        common = common_words(os.path.join(args.reference, "cefrj-wordlist-1.5.csv"))
+        glosses = main_glosses(dictionary, common)
+    else:
+        print("no %s: WordNet candidates only" % dictionary)
+    found = candidates(WordNet(args.wordnet), args.data, glosses)
     current = {(relpath, str(k)): fingerprint(q) for relpath, k, q in questions(args.data)}
     reviewed = sf.read_synonym_review()
     new = [key for key in sorted(found) if key not in reviewed]
@@ -147,7 +200,9 @@ def main(argv=None):
         mark = pair.fingerprint or current.get(key[:2], "")
         rows.append(list(key) + [pair.decision, mark, pair.note])
     for key in new:
-        rows.append(list(key) + ["todo", "", "WordNet: " + found[key][1][:80]])
+        why = found[key][1]
+        rows.append(list(key) + ["todo", "", (why if why.startswith("dictionary: ")
+                                              else "WordNet: " + why)[:80]])
     rows.sort(key=lambda r: (r[0], int(r[1]), r[3]))
     with open(sf.SYNONYM_REVIEW, "w", encoding="utf-8") as f:
         f.write(HEADER + "\n")
