@@ -221,6 +221,7 @@ def check_set(info, path, report, answers, sentences=None, spelled=None, fingerp
     seen_questions = {}
     seen_meanings = {}
     previous = None
+    shown = []  # (where, meaning and hint, answer) of the vocabulary questions, in order
     for k in range(1, sf.QUESTIONS + 1):
         q = lines[4 * k - 2:4 * k + 2]
         answer, hint = check_question(k, q, report, where)
@@ -252,7 +253,21 @@ def check_set(info, path, report, answers, sentences=None, spelled=None, fingerp
             report.problem(here, "not in alphabetical order (comes after %r)" % previous)
         previous = answer
         answers.setdefault(info.level, []).append(Answer(here, answer))
+        shown.append((here, q[0] + " " + (hint or ""), answer))
+    check_neighbours(shown, report)
     return "checked"
+
+
+def check_neighbours(shown, report):
+    """Alphabetical sets put a word family side by side: no question may show its
+    neighbour's answer in its meaning or hint."""
+    for i, (here, text, _) in enumerate(shown):
+        for j in (i - 1, i + 1):
+            if 0 <= j < len(shown):
+                words = sf.family_words(shown[j][2], text)
+                if words:
+                    report.problem(here, "its meaning or hint shows %s, giving away the "
+                                   "answer %r next to it" % (", ".join(words), shown[j][2]))
 
 
 def check_levels(answers, report):

@@ -253,6 +253,29 @@ def occurrences(word, text, ignore_case=False):
     return len(re.findall(r"(?<![A-Za-z])" + re.escape(word) + r"(?![A-Za-z])", text, flags))
 
 
+def _shared_start(a, b):
+    n = 0
+    for x, y in zip(a, b):
+        if x != y:
+            break
+        n += 1
+    return n
+
+
+def family_words(answer, text):
+    """Words of text that spell out answer or a form of its family ("annoying" for
+    "annoy", "teacher" for "teach"): the whole answer, or most of a longer one."""
+    a = answer.lower()
+    found = []
+    for w in re.findall(r"[A-Za-z]+", text):
+        lw = w.lower()
+        shared = _shared_start(a, lw)
+        if lw == a or (len(a) >= 4 and len(lw) >= 4 and shared >= max(4, len(a) - 2)
+                       and shared >= min(len(a), len(lw)) - 3):
+            found.append(w)
+    return found
+
+
 def mask_word_in(text, word):
     """text with the whole-word occurrence(s) of word masked as in the hint."""
     return re.sub(r"(?<![A-Za-z])" + re.escape(word) + r"(?![A-Za-z])",

@@ -376,6 +376,13 @@ class Validator(unittest.TestCase):
         self.lines[2] = "～について（話題）"
         self.assertReported(problems("distinct", signed), "question changed since")
 
+    def test_hint_that_gives_away_the_next_answer(self):
+        # question 2 is "after": a form of it in question 1's hint gives it away
+        self.lines[5] = self.lines[5].replace("#", "#Afterwards, ", 1)
+        self.assertReported(self.check(self.lines)[1],
+                            "question 1 (about): its meaning or hint shows Afterwards")
+        self.assertEqual(sf.family_words("annoy", "How annoying! An anniversary."), ["annoying"])
+
     def test_placeholder_is_refused(self):
         self.lines[1] = "準備中です" + sf.PLACEHOLDER_MARKER
         outcome, problems = self.check(self.lines)
