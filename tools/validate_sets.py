@@ -255,6 +255,12 @@ def check_set(info, path, report, answers, sentences=None, spelled=None, fingerp
         answers.setdefault(info.level, []).append(Answer(here, answer))
         shown.append((here, q[0] + " " + (hint or ""), answer))
     check_neighbours(shown, report)
+    loanwords = [answer for k, (_, _, answer) in enumerate(shown, 1)
+                 if sf.loanword_meaning(lines[4 * k - 2])]
+    if len(loanwords) > sf.MAX_KATAKANA_MEANINGS:
+        report.problem(where, "%d meanings are katakana only (%s), more than %d; they give "
+                       "the sound away, so write some in other Japanese"
+                       % (len(loanwords), ", ".join(loanwords), sf.MAX_KATAKANA_MEANINGS))
     return "checked"
 
 

@@ -212,6 +212,24 @@ def masked(word):
     return _mask(word, "_")
 
 
+# A meaning written only in katakana gives the loanword's sound away; a set may
+# hold a few (spelling a loanword is a fair drill). Katakana that writes a
+# Japanese word (animals, plants, some food) gives nothing away.
+MAX_KATAKANA_MEANINGS = 3
+NATIVE_KATAKANA = frozenset("""
+    アヒル アリ イルカ ウサギ ウミガメ オウム カエデ カボチャ カメ カモ キリン クジラ
+    クマ クモ ゴム コショウ サケ ショウガ ズボン ゾウ タマネギ タラ チョウ ニンジン
+    ニンニク ネコ ノミ パン ヒナギク ヒマワリ ホウレンソウ マグロ モミジ ラクダ
+""".split())
+_KATAKANA_ONLY = re.compile("[\u30a1-\u30fa\u30fc・、]+")
+
+
+def loanword_meaning(meaning):
+    """True when the meaning is only katakana and not only Japanese words so written."""
+    return (_KATAKANA_ONLY.fullmatch(meaning) is not None
+            and not all(part in NATIVE_KATAKANA for part in meaning.split("、")))
+
+
 def cue(pos, word):
     """Question line 2: "（動）a＿＿＿（4文字）"."""
     return "（%s）%s（%d文字）" % (pos, _mask(word, "＿"), letter_count(word))

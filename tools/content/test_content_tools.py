@@ -383,6 +383,13 @@ class Validator(unittest.TestCase):
                             "question 1 (about): its meaning or hint shows Afterwards")
         self.assertEqual(sf.family_words("annoy", "How annoying! An anniversary."), ["annoying"])
 
+    def test_more_than_three_katakana_meanings(self):
+        # the set already holds three: バナナ, バスケットボール, ベッド
+        self.lines[2] = "ネコ"  # a Japanese word written in katakana
+        self.assertEqual(self.check(self.lines)[1], [])
+        self.lines[6] = "カード、ノート"  # a fourth loanword
+        self.assertReported(self.check(self.lines)[1], "4 meanings are katakana only")
+
     def test_placeholder_is_refused(self):
         self.lines[1] = "準備中です" + sf.PLACEHOLDER_MARKER
         outcome, problems = self.check(self.lines)
