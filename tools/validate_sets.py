@@ -536,6 +536,9 @@ def main(argv=None):
 
     for line in report.problems + report.warnings:
         print(line)
+    if not variants:
+        print("note: hunspell's en_US or en_GB dictionary is missing, so answers with an "
+              "equally right British spelling were not looked for (Debian: hunspell-en-gb)")
     print("validate_sets: %d sets: %d checked, %d placeholders %s, %d malformed, "
           "%d missing; %d problems, %d warnings%s%s%s"
           % (len(sf.ALL_SETS), counts["checked"], counts["placeholder"],
