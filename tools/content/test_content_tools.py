@@ -15,6 +15,8 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.dirname(HERE))
 import build_sets  # noqa: E402
 import check_idioms  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(HERE), "wordlists"))
+import check_wordlists  # noqa: E402
 import set_format as sf  # noqa: E402
 import validate_sets  # noqa: E402
 
@@ -245,6 +247,17 @@ class IdiomList(unittest.TestCase):
             with self.subTest(idiom=idiom):
                 self.assertTrue(check_idioms.agrees(idiom, answer))
         self.assertFalse(check_idioms.agrees("look after", "take care of"))
+
+
+class WordListLevels(unittest.TestCase):
+    def test_words_outside_the_range_unless_excepted(self):
+        words = {"toeic550.txt": ["cat", "meeting", "paralyze", "invoice"],
+                 "toeic700.txt": ["invoice", "budget"]}
+        levels = {"cat": "A1", "meeting": "A2", "paralyze": "B2", "budget": "B1"}
+        warnings = check_wordlists.level_warnings(words, levels, {("invoice", "toeic700.txt")})
+        self.assertEqual(len(warnings), 3, warnings)
+        for text in ("'cat' is A1", "'paralyze' is B2", "toeic550.txt: 'invoice' is not in"):
+            self.assertTrue(any(text in w for w in warnings), (text, warnings))
 
 
 class GeneratorFiles(unittest.TestCase):
