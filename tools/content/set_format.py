@@ -217,7 +217,7 @@ def masked(word):
 # Japanese word (animals, plants, some food) gives nothing away.
 MAX_KATAKANA_MEANINGS = 3
 NATIVE_KATAKANA = frozenset("""
-    アヒル アリ イルカ ウサギ ウミガメ オウム カエデ カボチャ カメ カモ キリン クジラ
+    アヒル アリ イルカ ウサギ ウミガメ オウム カエデ カボチャ カメ カモ キノコ キュウリ キリン クジラ
     クマ クモ ゴム コショウ サケ ショウガ ズボン ゾウ タマネギ タラ チョウ ニンジン
     ニンニク ネコ ノミ パン ヒナギク ヒマワリ ホウレンソウ マグロ モミジ ラクダ
 """.split())
