@@ -9,10 +9,14 @@ already written for those words, wherever they stood. The review list of
 synonym pairs follows its questions to their new places: a question that
 only moved is the same question.
 
-Usage: recut_sets.py WORD:FROM:TO ... [--dry-run]
+Usage: recut_sets.py [WORD:FROM:TO ...] [--drop WORD:LIST ...] [--add LIST:TSV ...]
+                     [--dry-run]
   e.g. recut_sets.py fifteen:jh2.txt:jh1.txt country:jh1.txt:jh2.txt
-Then run build_sets.py and validate_sets.py; move as many words into a list
-as out of it, since the number of sets per list is fixed.
+       recut_sets.py --drop monk:toeic550.txt --add toeic550.txt:new_rows.tsv
+  (--drop takes a word and its question out; --add puts in the words of the
+   rows of a TSV written as for build_sets.py, parts of speech from the rows)
+Then run build_sets.py and validate_sets.py; each list must keep its number
+of words, since the number of sets per list is fixed.
 """
 
 import argparse
@@ -39,7 +43,9 @@ def write_list(name, entries):
 
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("moves", nargs="+", metavar="WORD:FROM:TO")
+    parser.add_argument("moves", nargs="*", metavar="WORD:FROM:TO")
+    parser.add_argument("--drop", action="append", default=[], metavar="WORD:LIST")
+    parser.add_argument("--add", action="append", default=[], metavar="LIST:TSV")
     parser.add_argument("--dry-run", action="store_true")
     args = parser.parse_args(argv)
 
@@ -50,6 +56,14 @@ def main(argv=None):
         moves.append((word, source, target))
         for name in (source, target):
             lists.setdefault(name, sf.read_wordlist(name))
+    drops = [tuple(d.split(":")) for d in args.drop]
+    adds = []
+    for add in args.add:
+        name, path = add.split(":", 1)
+        with open(path, encoding="utf-8-sig") as f:
+            adds += [(name, line) for line in f.read().splitlines() if line.strip()]
+    for name in [n for _, n in drops] + [n for n, _ in adds]:
+        lists.setdefault(name, sf.read_wordlist(name))
     counts = {name: len(entries) for name, entries in lists.items()}
 
     # Rows as written today, by list and word; a moved word brings its row along.
@@ -74,6 +88,22 @@ def main(argv=None):
         lists[target].sort(key=lambda e: sf.sort_key(e[0]))
         rows[(target, word)] = rows.pop((source, word))
         where[(target, word)] = where.pop((source, word))
+    for word, name in drops:
+        entry = [e for e in lists[name] if e[0] == word]
+        if not entry:
+            print("%s is not in %s" % (word, name))
+            return 1
+        lists[name].remove(entry[0])
+        del rows[(name, word)]
+        del where[(name, word)]
+    for name, line in adds:
+        word, pos = [field.strip() for field in line.split("\t")[:2]]
+        if any(e[0] == word for e in lists[name]):
+            print("%s is in %s already" % (word, name))
+            return 1
+        lists[name].append((word, pos, ""))
+        lists[name].sort(key=lambda e: sf.sort_key(e[0]))
+        rows[(name, word)] = line
     for name, entries in lists.items():
         if len(entries) != counts[name]:
             print("%s would hold %d words instead of %d; move as many in as out"
@@ -87,19 +117,26 @@ def main(argv=None):
         texts[source_path(info)] = "".join(rows[(info.wordlist, w)] + "\n"
                                            for w, _, _ in chunk)
         for k, (w, _, _) in enumerate(chunk, 1):
-            placed[where[(info.wordlist, w)]] = (info.relpath, k)
+            if (info.wordlist, w) in where:  # an added word has no old place
+                placed[where[(info.wordlist, w)]] = (info.relpath, k)
 
     review = sf.read_synonym_review()
     moved_pairs = []
+    dropped = {(info.relpath, k) for info in affected
+               for k, (w, _, _) in enumerate(
+                   sf.read_wordlist(info.wordlist)[info.first:info.first + sf.QUESTIONS], 1)
+               if (info.wordlist, w) in set((n, d) for d, n in drops)}
     for (relpath, k, answer, other), pair in sorted(review.items()):
+        if (relpath, int(k)) in dropped:
+            continue  # its question is gone
         relpath, k = placed.get((relpath, int(k)), (relpath, int(k)))
         moved_pairs.append([relpath, str(k), answer, other, pair.decision, pair.fingerprint,
                             pair.note])
     moved_pairs.sort(key=lambda r: (r[0], int(r[1]), r[3]))
 
     shifted = sum(1 for old, new in placed.items() if old != new)
-    print("recut_sets: %d words moved, %d questions change place in %d sets"
-          % (len(moves), shifted, len(affected)))
+    print("recut_sets: %d words moved, %d dropped, %d added; %d questions change place "
+          "in %d sets" % (len(moves), len(drops), len(adds), shifted, len(affected)))
     if args.dry_run:
         return 0
     for name, entries in lists.items():
