@@ -13,10 +13,17 @@ listed in tools/content/proper_names.txt excepted; no question (line 1 and
 line 2) repeated across all of them. Where link-grammar's link-parser is
 installed, sentences it cannot parse are reported as warnings.
 
+Every answer whose British or American spelling fits the same cue must carry
+the American-spelling cue on line 3 (hunspell en_US and en_GB; where en_GB is
+missing the summary says so and the check is skipped). Every pair of
+tools/content/synonym_review.tsv must be decided, and its question unchanged
+since the decision.
+
 Every set of the menus holds real content now, so a set still marked as a
 placeholder is a problem.
 
-Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--names TXT] [--no-parser]
+Usage: validate_sets.py [DATA_DIR] [--dictionary TSV] [--names TXT] [--review TSV]
+                        [--no-parser]
 """
 
 import argparse
@@ -30,6 +37,7 @@ sys.dont_write_bytecode = True  # keep the source tree free of caches
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "content"))
 import set_format as sf  # noqa: E402
+import spelling  # noqa: E402
 
 DEFAULT_DICTIONARY = os.path.join(sf.REPO_DIR, "..", "shared", "reference",
                                   "en-ja-dictionary.tsv")
@@ -122,8 +130,8 @@ def check_vocab_question(k, q, answer, hint, report, where):
     here = "%s: question %d (%s)" % (where, k, answer)
     if not sf.has_japanese(l1):
         report.problem(here, "line 1 holds no Japanese meaning")
-    if l3 != " ":
-        report.problem(here, "line 3 should be a single space")
+    if l3 not in (" ", sf.SPELLING_CUE):
+        report.problem(here, "line 3 should be a single space or %s" % sf.SPELLING_CUE)
     if sf.answer_problem(answer):
         return
     if sf.letter_count(answer) < 3:
@@ -149,6 +157,17 @@ def check_vocab_question(k, q, answer, hint, report, where):
             report.problem(here, "the hint holds no masked example %s" % sf.masked(answer))
 
 
+class Spelled:
+    """An answer kept for the check of American and British spellings."""
+
+    def __init__(self, where, answer, line3, pos=None, cue=None):
+        self.where = where
+        self.answer = answer
+        self.cued = sf.SPELLING_CUE_WORDS in line3
+        self.pos = pos  # vocabulary sets: the cue's part of speech
+        self.cue = cue  # vocabulary sets: a variant must keep first letter and count
+
+
 class Sentence:
     """A question of a sentence set, kept for the checks that span files."""
 
@@ -169,7 +188,7 @@ def check_sentence_question(k, q, answer, hint, kind, report, where):
             report.problem(here, p)
 
 
-def check_set(info, path, report, answers, sentences=None):
+def check_set(info, path, report, answers, sentences=None, spelled=None, fingerprints=None):
     """Checks one file; returns "placeholder", "checked" or "broken"."""
     where = os.path.join(info.folder, os.path.basename(path))
     try:
@@ -202,9 +221,17 @@ def check_set(info, path, report, answers, sentences=None):
     seen_questions = {}
     seen_meanings = {}
     previous = None
+    shown = []  # (where, meaning and hint, answer) of the vocabulary questions, in order
     for k in range(1, sf.QUESTIONS + 1):
         q = lines[4 * k - 2:4 * k + 2]
         answer, hint = check_question(k, q, report, where)
+        if fingerprints is not None:
+            fingerprints[(info.relpath, str(k))] = sf.question_fingerprint(q)
+        if spelled is not None:
+            parsed = sf.parse_cue(q[1]) if info.is_vocab else None
+            spelled.append(Spelled("%s: question %d (%s)" % (where, k, answer), answer, q[2],
+                                   parsed[0] if parsed else None,
+                                   q[1] if info.is_vocab else None))
         key = tuple(q[:3])
         if key in seen_questions:
             report.problem("%s: question %d" % (where, k),
@@ -226,7 +253,27 @@ def check_set(info, path, report, answers, sentences=None):
             report.problem(here, "not in alphabetical order (comes after %r)" % previous)
         previous = answer
         answers.setdefault(info.level, []).append(Answer(here, answer))
+        shown.append((here, q[0] + " " + (hint or ""), answer))
+    check_neighbours(shown, report)
+    loanwords = [answer for k, (_, _, answer) in enumerate(shown, 1)
+                 if sf.loanword_meaning(lines[4 * k - 2])]
+    if len(loanwords) > sf.MAX_KATAKANA_MEANINGS:
+        report.problem(where, "%d meanings are katakana only (%s), more than %d; they give "
+                       "the sound away, so write some in other Japanese"
+                       % (len(loanwords), ", ".join(loanwords), sf.MAX_KATAKANA_MEANINGS))
     return "checked"
+
+
+def check_neighbours(shown, report):
+    """Alphabetical sets put a word family side by side: no question may show its
+    neighbour's answer in its meaning or hint."""
+    for i, (here, text, _) in enumerate(shown):
+        for j in (i - 1, i + 1):
+            if 0 <= j < len(shown):
+                words = sf.family_words(shown[j][2], text)
+                if words:
+                    report.problem(here, "its meaning or hint shows %s, giving away the "
+                                   "answer %r next to it" % (", ".join(words), shown[j][2]))
 
 
 def check_levels(answers, report):
@@ -257,6 +304,65 @@ def check_spelling(answers, report):
         for a in items:
             if a.text in wrong:
                 report.problem(a.where, "not in the en_US spelling dictionary")
+
+
+def unknown_words(dictionary, words):
+    """The words hunspell's dictionary does not know, or None when it cannot run."""
+    try:
+        run = subprocess.run(["hunspell", "-d", dictionary, "-l"],
+                             input="\n".join(sorted(words)) + "\n",
+                             capture_output=True, text=True)
+    except OSError:
+        return None
+    if run.returncode != 0 or "Can't open" in run.stderr:
+        return None
+    return set(run.stdout.split())
+
+
+def check_spelling_variants(spelled, report):
+    """An answer with an American or British twin that fits the same cue must carry
+    the spelling cue; False when hunspell or a dictionary is missing."""
+    words = {w for s in spelled for w in spelling.words_of(s.answer)}
+    forms = set()
+    for w in words:
+        forms |= spelling.british_forms(w) | spelling.american_forms(w)
+    everything = words | forms | set(spelling.KNOWN_PAIRS.values())
+    not_us = unknown_words("en_US", everything)
+    not_gb = unknown_words("en_GB", everything)
+    if not_us is None or not_gb is None:
+        return False
+    for s in spelled:
+        if s.cued:
+            continue
+        for w in spelling.words_of(s.answer):
+            pos = s.pos
+            if pos is None and " " in s.answer:  # "in practice" is a noun either side
+                pos = spelling.UNKNOWN_IN_PHRASE
+            found = spelling.variants(w, pos, lambda x: x not in not_us,
+                                      lambda x: x not in not_gb)
+            if s.cue is not None:  # the letter count and first letter rule out the rest
+                found = {f for f in found
+                         if sf.cue(s.pos, s.answer.replace(w, f)) == s.cue}
+            if found:
+                report.problem(s.where, "%s is right too (British/American spelling); give "
+                               "line 3 the cue %s or mark the word US in its list"
+                               % (" or ".join(sorted(found)), sf.SPELLING_CUE))
+    return True
+
+
+def check_reviewed_pairs(path, fingerprints, report):
+    """A reviewed synonym pair holds while its question is the one that was read."""
+    where = os.path.relpath(path, sf.REPO_DIR)
+    for (relpath, k, answer, other), pair in sorted(sf.read_synonym_review(path).items()):
+        here = "%s: %s question %s (%s / %s)" % (where, relpath, k, answer, other)
+        if pair.decision not in sf.REVIEW_DECISIONS:
+            report.problem(here, "decision %r is not one of %s"
+                           % (pair.decision, ", ".join(sf.REVIEW_DECISIONS)))
+        elif pair.decision == "todo":
+            report.problem(here, "not reviewed yet")
+        elif fingerprints.get((relpath, k)) != pair.fingerprint:
+            report.problem(here, "the question changed since the pair was reviewed; read it "
+                           "again, empty its fingerprint and run synonym_candidates.py --update")
 
 
 def check_dictionary(answers, path, report):
@@ -392,6 +498,8 @@ def main(argv=None):
                         help="headword list for the warnings (checked only if present)")
     parser.add_argument("--names", default=DEFAULT_NAMES,
                         help="proper names the spell check of sentences lets pass")
+    parser.add_argument("--review", default=sf.SYNONYM_REVIEW,
+                        help="reviewed synonym pairs whose questions must not have changed")
     parser.add_argument("--no-parser", action="store_true",
                         help="do not run link-parser even where it is installed")
     args = parser.parse_args(argv)
@@ -400,6 +508,8 @@ def main(argv=None):
     counts = {"checked": 0, "placeholder": 0, "broken": 0, "missing": 0}
     answers = {}
     sentences = []
+    spelled = []
+    fingerprints = {}
     known = set()
     for info in sf.ALL_SETS:
         path = locate(args.data, info)
@@ -408,8 +518,7 @@ def main(argv=None):
             counts["missing"] += 1
             continue
         known.add(os.path.abspath(path))
-        counts[check_set(info, path, report, answers,
-                         sentences)] += 1
+        counts[check_set(info, path, report, answers, sentences, spelled, fingerprints)] += 1
     for folder in sorted({s.folder for s in sf.ALL_SETS}):
         directory = os.path.join(args.data, folder)
         for entry in sorted(os.listdir(directory)) if os.path.isdir(directory) else []:
@@ -418,6 +527,8 @@ def main(argv=None):
                 report.warning(os.path.join(folder, entry), "is no set of the menus")
     check_levels(answers, report)
     check_spelling(answers, report)
+    variants = check_spelling_variants(spelled, report)
+    check_reviewed_pairs(args.review, fingerprints, report)
     dictionary = check_dictionary(answers, args.dictionary, report)
     check_sentence_repeats(sentences, report)
     check_sentence_spelling(sentences, read_names(args.names), report)
@@ -425,14 +536,19 @@ def main(argv=None):
 
     for line in report.problems + report.warnings:
         print(line)
+    if not variants:
+        print("note: hunspell's en_US or en_GB dictionary is missing, so answers with an "
+              "equally right British spelling were not looked for (Debian: hunspell-en-gb)")
     print("validate_sets: %d sets: %d checked, %d placeholders %s, %d malformed, "
-          "%d missing; %d problems, %d warnings%s%s"
+          "%d missing; %d problems, %d warnings%s%s%s"
           % (len(sf.ALL_SETS), counts["checked"], counts["placeholder"],
              "refused", counts["broken"],
              counts["missing"], len(report.problems), len(report.warnings),
              "" if dictionary else " (no dictionary, headwords not checked)",
              "" if parsed or not sentences else
-             " (link-parser not run, sentences not parsed)"))
+             " (link-parser not run, sentences not parsed)",
+             "" if variants else " (hunspell en_US or en_GB dictionary missing: British "
+             "spellings not checked; install hunspell-en-us and hunspell-en-gb)"))
     return 1 if report.problems else 0
 
 

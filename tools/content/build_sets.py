@@ -36,12 +36,14 @@ class Row:
         self.meaning = meaning
         self.example = example
         self.translation = translation
+        self.us_spelling = False  # set from the word list's "US" mark
 
     def hint(self):
         return sf.mask_word_in(self.example, self.word) + " " + self.translation
 
     def lines(self):
-        return [self.meaning, sf.cue(self.pos, self.word), " ",
+        third = sf.SPELLING_CUE if self.us_spelling else " "
+        return [self.meaning, sf.cue(self.pos, self.word), third,
                 self.word + "#" + self.hint()]
 
 
@@ -250,7 +252,8 @@ def set_problems(info, rows):
     except OSError as e:
         return problems + ["cannot read the word list %s: %s" % (info.wordlist, e)]
     if len(rows) == sf.QUESTIONS and len(listed) == sf.QUESTIONS:
-        for index, (r, (word, pos)) in enumerate(zip(rows, listed)):
+        for index, (r, (word, pos, mark)) in enumerate(zip(rows, listed)):
+            r.us_spelling = mark == sf.US_MARK
             if r.word != word:
                 problems.append("line %d: the word %r is not the list's word %r "
                                 "(tools/wordlists/%s, entry %d)"
@@ -332,7 +335,7 @@ def skeleton(name):
         print("# %s: 30 rows of line 1<TAB>line 2 with %s<TAB>line 3 (empty, or （N語） "
               "for N words)<TAB>answer<TAB>explanation" % (info.title, sf.BLANK))
         return 0
-    for word, pos in sf.read_wordlist(info.wordlist)[info.first:info.first + sf.QUESTIONS]:
+    for word, pos, _ in sf.read_wordlist(info.wordlist)[info.first:info.first + sf.QUESTIONS]:
         print("\t".join([word, pos, "", "", ""]))
     return 0
 

@@ -4,13 +4,22 @@ Used by build_sets.py (which writes vocabulary sets) and by
 ../validate_sets.py (which checks every set), so the two never disagree.
 """
 
+import hashlib
 import os
 import re
+from collections import namedtuple
 
 QUESTIONS = 30
 LINES = 2 + 4 * QUESTIONS
 PLACEHOLDER_MARKER = "（仮）"
 VOCAB_INSTRUCTION = "日本語の意味に合う英単語を入力しなさい。"
+
+# The third line of a question whose answer has an equally right British
+# spelling the cue cannot rule out. A word list marks such a word "US" in a third
+# column; sentence sets write the words into line 3 themselves.
+SPELLING_CUE = "（アメリカ式のつづりで）"
+SPELLING_CUE_WORDS = "アメリカ式のつづりで"
+US_MARK = "US"
 
 # Byte limits of the window: question lines 1 and 2 fill a 727-pixel field at
 # the smallest size; the third line's size follows from the first two.
@@ -49,6 +58,7 @@ IDIOM_INSTRUCTION = "日本語の意味に合うように、空欄に適切な�
 TOOLS_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO_DIR = os.path.dirname(TOOLS_DIR)
 WORDLIST_DIR = os.path.join(TOOLS_DIR, "wordlists")
+SYNONYM_REVIEW = os.path.join(TOOLS_DIR, "content", "synonym_review.tsv")
 
 _FULL_WIDTH_DIGITS = "０１２３４５６７８９"
 
@@ -202,6 +212,24 @@ def masked(word):
     return _mask(word, "_")
 
 
+# A meaning written only in katakana gives the loanword's sound away; a set may
+# hold a few (spelling a loanword is a fair drill). Katakana that writes a
+# Japanese word (animals, plants, some food) gives nothing away.
+MAX_KATAKANA_MEANINGS = 3
+NATIVE_KATAKANA = frozenset("""
+    アヒル アリ イルカ ウサギ ウミガメ オウム カエデ カボチャ カメ カモ キノコ キュウリ キリン クジラ
+    クマ クモ ゴム コショウ サケ ショウガ ズボン ゾウ タマネギ タラ チョウ ニンジン
+    ニンニク ネコ ノミ パン ヒナギク ヒマワリ ホウレンソウ マグロ モミジ ラクダ
+""".split())
+_KATAKANA_ONLY = re.compile("[\u30a1-\u30fa\u30fc・、]+")
+
+
+def loanword_meaning(meaning):
+    """True when the meaning is only katakana and not only Japanese words so written."""
+    return (_KATAKANA_ONLY.fullmatch(meaning) is not None
+            and not all(part in NATIVE_KATAKANA for part in meaning.split("、")))
+
+
 def cue(pos, word):
     """Question line 2: "（動）a＿＿＿（4文字）"."""
     return "（%s）%s（%d文字）" % (pos, _mask(word, "＿"), letter_count(word))
@@ -241,6 +269,29 @@ def occurrences(word, text, ignore_case=False):
     """How often word stands in text as a whole word (no letter on either side)."""
     flags = re.IGNORECASE if ignore_case else 0
     return len(re.findall(r"(?<![A-Za-z])" + re.escape(word) + r"(?![A-Za-z])", text, flags))
+
+
+def _shared_start(a, b):
+    n = 0
+    for x, y in zip(a, b):
+        if x != y:
+            break
+        n += 1
+    return n
+
+
+def family_words(answer, text):
+    """Words of text that spell out answer or a form of its family ("annoying" for
+    "annoy", "teacher" for "teach"): the whole answer, or most of a longer one."""
+    a = answer.lower()
+    found = []
+    for w in re.findall(r"[A-Za-z]+", text):
+        lw = w.lower()
+        shared = _shared_start(a, lw)
+        if lw == a or (len(a) >= 4 and len(lw) >= 4 and shared >= max(4, len(a) - 2)
+                       and shared >= min(len(a), len(lw)) - 3):
+            found.append(w)
+    return found
 
 
 def mask_word_in(text, word):
@@ -288,7 +339,8 @@ def encode_lines(lines):
 # --- word lists -----------------------------------------------------------
 
 def read_wordlist(name):
-    """[(word, pos)] of tools/wordlists/<name>; lines are "word<TAB>pos"."""
+    """[(word, pos, mark)] of tools/wordlists/<name>; lines are "word<TAB>pos", or
+    "word<TAB>pos<TAB>US" for a word asked in its American spelling ("" otherwise)."""
     path = os.path.join(WORDLIST_DIR, name)
     rows = []
     with open(path, encoding="utf-8") as f:
@@ -296,9 +348,36 @@ def read_wordlist(name):
             line = line.rstrip("\r\n")
             if line.strip() == "":
                 continue
-            word, _, pos = line.partition("\t")
-            rows.append((word, pos))
+            word, _, rest = line.partition("\t")
+            pos, _, mark = rest.partition("\t")
+            rows.append((word, pos, mark))
     return rows
+
+
+# --- reviewed synonym pairs ------------------------------------------------
+
+ReviewedPair = namedtuple("ReviewedPair", "decision fingerprint note")
+REVIEW_DECISIONS = ("sharpened", "distinct", "todo")
+
+
+def question_fingerprint(lines):
+    """Short digest of a question's four lines, to notice a change after its review."""
+    return hashlib.sha1("\n".join(lines).encode("utf-8")).hexdigest()[:10]
+
+
+def read_synonym_review(path=SYNONYM_REVIEW):
+    """{(set, question, answer, candidate): ReviewedPair} of synonym_review.tsv."""
+    pairs = {}
+    if not os.path.exists(path):
+        return pairs
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or line.strip() == "":
+                continue
+            fields = line.rstrip("\n").split("\t")
+            fields += [""] * (7 - len(fields))
+            pairs[tuple(fields[:4])] = ReviewedPair(*fields[4:7])
+    return pairs
 
 
 # --- sentence sets --------------------------------------------------------

@@ -15,6 +15,8 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.dirname(HERE))
 import build_sets  # noqa: E402
 import check_idioms  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(HERE), "wordlists"))
+import check_wordlists  # noqa: E402
 import set_format as sf  # noqa: E402
 import validate_sets  # noqa: E402
 
@@ -247,6 +249,17 @@ class IdiomList(unittest.TestCase):
         self.assertFalse(check_idioms.agrees("look after", "take care of"))
 
 
+class WordListLevels(unittest.TestCase):
+    def test_words_outside_the_range_unless_excepted(self):
+        words = {"toeic550.txt": ["cat", "meeting", "paralyze", "invoice"],
+                 "toeic700.txt": ["invoice", "budget"]}
+        levels = {"cat": "A1", "meeting": "A2", "paralyze": "B2", "budget": "B1"}
+        warnings = check_wordlists.level_warnings(words, levels, {("invoice", "toeic700.txt")})
+        self.assertEqual(len(warnings), 3, warnings)
+        for text in ("'cat' is A1", "'paralyze' is B2", "toeic550.txt: 'invoice' is not in"):
+            self.assertTrue(any(text in w for w in warnings), (text, warnings))
+
+
 class GeneratorFiles(unittest.TestCase):
     def setUp(self):
         self.tmp = tempfile.mkdtemp()
@@ -306,10 +319,11 @@ class Validator(unittest.TestCase):
         with open(self.path, "wb") as f:
             f.write(raw if raw is not None else sf.encode_lines(lines))
         report = validate_sets.Report()
-        answers = {}
-        outcome = validate_sets.check_set(self.info, self.path, report, answers)
+        answers, spelled = {}, []
+        outcome = validate_sets.check_set(self.info, self.path, report, answers, None, spelled)
         validate_sets.check_levels(answers, report)
         validate_sets.check_spelling(answers, report)
+        self.variants_checked = validate_sets.check_spelling_variants(spelled, report)
         return outcome, report.problems
 
     def assertReported(self, problems, text):
@@ -341,6 +355,53 @@ class Validator(unittest.TestCase):
         problems = self.check(self.lines)[1]
         self.assertReported(problems, "(agian): not in the en_US spelling dictionary")
         self.assertReported(problems, "question 2 (about): answer also used at")
+
+    def test_british_spelling_the_cue_does_not_rule_out(self):
+        # question 1 becomes "center": centre has its letters; colour is one longer
+        self.lines[2:6] = ["中心", sf.cue("名", "center"), " ", "center#c_____ 中心"]
+        self.lines[6:10] = ["色", sf.cue("名", "color"), " ", "color#c____ 色"]
+        problems = self.check(self.lines)[1]
+        if not self.variants_checked:
+            self.skipTest("hunspell en_GB dictionary not installed")
+        self.assertReported(problems, "(center): centre is right too")
+        self.assertFalse(any("colour" in p for p in problems), problems)
+        self.lines[4] = sf.SPELLING_CUE
+        self.assertFalse(any("centre" in p for p in self.check(self.lines)[1]))
+        self.assertIsNone(validate_sets.unknown_words("xx_NONE", {"center"}))
+
+    def test_reviewed_pair_whose_question_changed(self):
+        review = os.path.join(self.tmp, "review.tsv")
+
+        def problems(decision, fingerprint):
+            with open(review, "w", encoding="utf-8") as f:
+                f.write("jhword/tang101.txt\t1\tabout\tanent\t%s\t%s\tnote\n"
+                        % (decision, fingerprint))
+            report, fingerprints = validate_sets.Report(), {}
+            with open(self.path, "wb") as f:
+                f.write(sf.encode_lines(self.lines))
+            validate_sets.check_set(self.info, self.path, report, {}, None, None, fingerprints)
+            validate_sets.check_reviewed_pairs(review, fingerprints, report)
+            return report.problems
+
+        signed = sf.question_fingerprint(self.lines[2:6])
+        self.assertEqual(problems("distinct", signed), [])
+        self.assertReported(problems("todo", signed), "not reviewed yet")
+        self.lines[2] = "～について（話題）"
+        self.assertReported(problems("distinct", signed), "question changed since")
+
+    def test_hint_that_gives_away_the_next_answer(self):
+        # question 2 is "after": a form of it in question 1's hint gives it away
+        self.lines[5] = self.lines[5].replace("#", "#Afterwards, ", 1)
+        self.assertReported(self.check(self.lines)[1],
+                            "question 1 (about): its meaning or hint shows Afterwards")
+        self.assertEqual(sf.family_words("annoy", "How annoying! An anniversary."), ["annoying"])
+
+    def test_more_than_three_katakana_meanings(self):
+        # the set already holds three: バナナ, バスケットボール, ベッド
+        self.lines[2] = "ネコ"  # a Japanese word written in katakana
+        self.assertEqual(self.check(self.lines)[1], [])
+        self.lines[6] = "カード、ノート"  # a fourth loanword
+        self.assertReported(self.check(self.lines)[1], "4 meanings are katakana only")
 
     def test_placeholder_is_refused(self):
         self.lines[1] = "準備中です" + sf.PLACEHOLDER_MARKER

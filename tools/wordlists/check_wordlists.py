@@ -1,13 +1,20 @@
 #!/usr/bin/env python3
 """Checks the vocabulary word lists the sets are written from.
 
-Every list: "word<TAB>part of speech" per line, the expected number of words,
+Every list: "word<TAB>part of speech" per line (a third column "US" marks a
+word asked in its American spelling), the expected number of words,
 alphabetical order, words of at least 3 letters made of letters, hyphens and
 apostrophes, known to the en_US spell checker, distinct within their level.
 The 700 and 550 lists share no word; the count shared by the junior-high and
 550 lists is reported. Exits 1 on any problem.
+
+Where the CEFR-J word list is in ../shared/reference, each word whose level
+lies outside its list's range is reported as a warning unless
+level_exceptions.tsv names it with a reason. The lists are being re-levelled;
+until then these are warnings, not problems.
 """
 
+import csv
 import os
 import re
 import subprocess
@@ -23,6 +30,12 @@ LISTS = {"jh1.txt": 300, "jh2.txt": 300, "jh3.txt": 150, "toeic700.txt": 900,
          "toeic550.txt": 2910}
 LEVELS = {"jh": ("jh1.txt", "jh2.txt", "jh3.txt"), "700": ("toeic700.txt",),
           "550": ("toeic550.txt",)}
+# CEFR-J levels each list is meant to hold, lowest and highest.
+LEVEL_RANGES = {"jh1.txt": ("A1", "A1"), "jh2.txt": ("A1", "A2"), "jh3.txt": ("A2", "B1"),
+                "toeic550.txt": ("A2", "B1"), "toeic700.txt": ("B1", "B2")}
+LEVEL_ORDER = ("A1", "A2", "B1", "B2")
+CEFRJ = os.path.join(sf.REPO_DIR, "..", "shared", "reference", "cefrj-wordlist-1.5.csv")
+EXCEPTIONS = os.path.join(sf.WORDLIST_DIR, "level_exceptions.tsv")
 WORD = re.compile(r"^[A-Za-z][A-Za-z'-]*[A-Za-z]$")
 
 
@@ -36,7 +49,8 @@ def check_list(name, expected, problems):
         return []
     words = []
     for number, line in enumerate(lines, 1):
-        word, tab, pos = line.partition("\t")
+        word, tab, rest = line.partition("\t")
+        pos, _, mark = rest.partition("\t")
         where = "%s:%d" % (name, number)
         if not tab:
             problems.append("%s: expected \"word<TAB>part of speech\", got %r" % (where, line))
@@ -46,12 +60,58 @@ def check_list(name, expected, problems):
         if pos not in sf.POS_TAGS:
             problems.append("%s: part of speech %r is not one of %s"
                             % (where, pos, " ".join(sf.POS_TAGS)))
+        if mark not in ("", sf.US_MARK):
+            problems.append("%s: third column %r; the only mark is %s (asked in American "
+                            "spelling)" % (where, mark, sf.US_MARK))
         if words and sf.sort_key(word) <= sf.sort_key(words[-1]):
             problems.append("%s: %r is out of alphabetical order or repeated" % (where, word))
         words.append(word)
     if len(words) != expected:
         problems.append("%s: %d words, expected %d" % (name, len(words), expected))
     return words
+
+
+def cefr_levels(path):
+    """{word: lowest CEFR-J level it is listed at}, or None when the list is absent."""
+    if not os.path.exists(path):
+        return None
+    levels = {}
+    with open(path, encoding="utf-8") as f:
+        for row in csv.DictReader(f):
+            for head in row["headword"].split("/"):
+                head = head.strip().lower()
+                if row["CEFR"] in LEVEL_ORDER and (
+                        head not in levels or LEVEL_ORDER.index(row["CEFR"])
+                        < LEVEL_ORDER.index(levels[head])):
+                    levels[head] = row["CEFR"]
+    return levels
+
+
+def read_exceptions(path):
+    """{(word, list)} of the reviewed exceptions; "#" starts a comment line."""
+    found = set()
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                fields = line.rstrip("\n").split("\t")
+                if line.startswith("#") or len(fields) < 3 or not fields[2].strip():
+                    continue
+                found.add((fields[0], fields[1]))
+    return found
+
+
+def level_warnings(words, levels, exceptions):
+    """Words outside their list's CEFR-J range that no exception names."""
+    warnings = []
+    for name, (low, high) in LEVEL_RANGES.items():
+        for w in words.get(name, []):
+            level = levels.get(w.lower())
+            inside = level is not None and (LEVEL_ORDER.index(low) <= LEVEL_ORDER.index(level)
+                                            <= LEVEL_ORDER.index(high))
+            if not inside and (w, name) not in exceptions:
+                warnings.append("warning: %s: %r is %s, outside %s-%s"
+                                % (name, w, level or "not in CEFR-J", low, high))
+    return warnings
 
 
 def main():
@@ -78,11 +138,16 @@ def main():
     except (OSError, subprocess.CalledProcessError) as e:
         problems.append("hunspell could not run (%s)" % e)
 
-    for p in problems:
+    levels = cefr_levels(CEFRJ)
+    warnings = [] if levels is None else level_warnings(words, levels,
+                                                        read_exceptions(EXCEPTIONS))
+    for p in problems + warnings:
         print(p)
     shared = len(level_words["jh"] & level_words["550"])
-    print("check_wordlists: %s; junior-high and 550 share %d words; %d problems"
-          % (", ".join("%s %d" % (n, len(w)) for n, w in words.items()), shared, len(problems)))
+    print("check_wordlists: %s; junior-high and 550 share %d words; %d problems, %s"
+          % (", ".join("%s %d" % (n, len(w)) for n, w in words.items()), shared, len(problems),
+             "CEFR-J list absent, levels not checked" if levels is None else
+             "%d words outside their list's CEFR-J range" % len(warnings)))
     return 1 if problems else 0
 
 
