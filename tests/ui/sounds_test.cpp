@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -35,11 +37,16 @@ class SoundsTest : public QObject {
         sounds.prepare();
         QCOMPARE(sounds.state(), DeferredSounds::State::Open);
         QVERIFY(multimediaLoaded());
-        // Missing WAV files and no audio device: nothing plays, nothing fails.
+        // Missing WAV files and no audio device: nothing plays; each missing
+        // file is reported once, and playing goes on.
+        std::vector<std::string> reported;
+        sounds.reportMissing = [&](const std::string& name) { reported.push_back(name); };
         sounds.play(Sound::Right);
         sounds.play(Sound::Wrong);
+        sounds.play(Sound::Right);
         sounds.prepare();
         QCOMPARE(sounds.state(), DeferredSounds::State::Open);
+        QCOMPARE(reported, (std::vector<std::string>{"seikai.wav", "batu.wav"}));
     }
 
     void missingModuleMeansSilenceAndIsNotRetried() {
