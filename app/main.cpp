@@ -16,11 +16,16 @@
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     classic::useClassicFonts();
-    const auto dir = ProgramDir::ofExecutable();
+    // The learner's files stay beside a build; an installed program keeps
+    // them in the learner's own data folder.
+    const ProgramDir files = ProgramDir::locate(ProgramDir::ofExecutable(),
+                                                std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const std::filesystem::path& dir = files.root();
 
     // The standard dialogs (files, fonts, colours) speak Japanese too.
     QTranslator qtJapanese;
@@ -38,7 +43,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(readPixmap(
         QString::fromStdString(ProgramDir(dir).resolve("pictures\\icon.png").string()))));
 
-    MainWindow window(dir);
+    MainWindow window(files);
     auto* version = new TAboutBox(dir, &window);
     auto* about = new TAboutBox1(dir, &window);
     window.setInformationBoxes(version, about);

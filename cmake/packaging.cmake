@@ -15,10 +15,23 @@ install(PROGRAMS ${packaging_dir}/potoran-launcher.sh
 install(FILES ${packaging_dir}/potoran.desktop
         DESTINATION /usr/share/applications
         COMPONENT desktop EXCLUDE_FROM_ALL)
-# The window icon drawn by the asset generator is 32 x 32.
-install(FILES ${POTORAN_DIR}/pictures/icon.png
-        DESTINATION /usr/share/icons/hicolor/32x32/apps RENAME potoran.png
-        COMPONENT desktop EXCLUDE_FROM_ALL)
+# The icon at every size launchers ask for, so none is upscaled.
+foreach(size ${POTORAN_ICON_SIZES})
+  install(FILES ${POTORAN_DIR}/pictures/icon-${size}.png
+          DESTINATION /usr/share/icons/hicolor/${size}x${size}/apps RENAME potoran.png
+          COMPONENT desktop EXCLUDE_FROM_ALL)
+endforeach()
+# Tells the installed program to keep the learner's files in the learner's
+# own data folder: /opt/potoran belongs to root.
+install(FILES ${packaging_dir}/learner-files-in-home
+        DESTINATION . COMPONENT desktop EXCLUDE_FROM_ALL)
+# Debian's copyright and changelog.
+configure_file(${packaging_dir}/changelog.in ${CMAKE_BINARY_DIR}/changelog.Debian @ONLY)
+execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog.Debian)
+install(FILES ${packaging_dir}/copyright
+        DESTINATION /usr/share/doc/potoran COMPONENT desktop EXCLUDE_FROM_ALL)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+        DESTINATION /usr/share/doc/potoran COMPONENT desktop EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME potoran)
@@ -47,15 +60,19 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "English drill program for Japanese learner
 (grammar, entrance-exam practice, idioms, TOEIC and school vocabulary):
 type each English answer, retype what was missed, earn a check mark for
 every perfect set, and write sets of your own. The window is in Japanese.
-Each user runs a private copy under ~/.local/share/potoran, where the
-settings, marks and own sets are kept.")
+Each user's settings, marks and own sets are kept under
+~/.local/share/potoran.")
 # dpkg-shlibdeps adds the libraries the executable links with, the Qt 6
 # runtime among them (libqt6widgets6, libqt6multimedia6, libqt6gui6,
 # libqt6core6, with their least versions; mk/package.mk checks they are
 # there). Named here are the fonts the settings name: the IPA fonts stand in
 # for the Japanese ones, Liberation for the Latin ones.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Qt translations put the standard dialogs in Japanese.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation, qt6-translations-l10n")
+# Japanese input in the editor: uim, which Debian's Japanese desktop brings,
+# has no Qt 6 module.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fcitx5-mozc, fcitx5-frontend-qt6 | ibus-mozc")
 
 include(CPack)

@@ -66,7 +66,7 @@ struct MainWindow::Binding {
     bool textPending = false;
 };
 
-MainWindow::MainWindow(const std::filesystem::path& programDir, std::unique_ptr<Screen> screen)
+MainWindow::MainWindow(const ProgramDir& programDir, std::unique_ptr<Screen> screen)
     : dir_(programDir), screen_(screen ? std::move(screen) : std::make_unique<QtScreen>()) {
     setObjectName(QStringLiteral("TangoCard"));
     dialogs_ = std::make_unique<QtDialogs>(this, [this] { render(); });

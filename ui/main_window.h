@@ -26,8 +26,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // `screen` may fix the screen size (tests); the primary screen otherwise.
-    explicit MainWindow(const std::filesystem::path& programDir,
-                        std::unique_ptr<Screen> screen = nullptr);
+    explicit MainWindow(const ProgramDir& programDir, std::unique_ptr<Screen> screen = nullptr);
     ~MainWindow() override;
 
     Drill& drill() { return *drill_; }

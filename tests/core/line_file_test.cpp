@@ -86,6 +86,42 @@ TEST(ProgramDirResolver, BackslashNamesWithCaseFallback) {
     EXPECT_EQ(dir.dir().resolve("nowhere\\x.txt"), dir.path("nowhere/x.txt"));
 }
 
+TEST(ProgramDirResolver, AnInstalledProgramKeepsTheLearnersFilesInTheirDataFolder) {
+    TempProgramDir install;
+    install.writeLines("font.txt", {"installed"});
+    install.write("checked.txt", "");
+    // Without the marker, a build or a portable copy: one folder for all.
+    ProgramDir build = ProgramDir::locate(install.root(), "/nowhere", "/nowhere");
+    EXPECT_EQ(build.resolve("font.txt"), install.path("font.txt"));
+    EXPECT_EQ(build.userFileDir(), install.path("UserFile"));
+
+    install.write(ProgramDir::LearnerFilesInHomeMarker, "");
+    TempProgramDir home;
+    const auto data = home.root() / "data";
+    // A relative XDG_DATA_HOME is ignored for ~/.local/share.
+    ProgramDir first = ProgramDir::locate(install.root(), "relative", home.root().c_str());
+    const auto learner = home.root() / ".local/share/potoran";
+    EXPECT_EQ(first.learnerRoot(), learner);
+    EXPECT_EQ(home.readLines(".local/share/potoran/font.txt"), LineList{"installed"});
+    EXPECT_TRUE(std::filesystem::exists(learner / "checked.txt"));
+
+    // The three learner names go to the learner's root, whatever their case;
+    // everything else to the install root.
+    ProgramDir dir = ProgramDir::locate(install.root(), data.c_str(), nullptr);
+    EXPECT_EQ(dir.resolve("font.txt"), data / "potoran/font.txt");
+    EXPECT_EQ(dir.resolve("CHECKED.TXT"), data / "potoran/checked.txt");
+    EXPECT_EQ(dir.resolve("UserFile\\mine.txt"), data / "potoran/UserFile/mine.txt");
+    EXPECT_EQ(dir.userFileDir(), data / "potoran/UserFile");
+    EXPECT_EQ(dir.resolve("jhgram\\Tango01.txt"), install.path("jhgram/Tango01.txt"));
+    EXPECT_EQ(dir.resolve("right.bmp"), install.path("right.bmp"));
+
+    // Seeded once: a learner's font.txt deleted later is not made again.
+    std::filesystem::remove(data / "potoran/font.txt");
+    ProgramDir::locate(install.root(), data.c_str(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(data / "potoran/font.txt"));
+    EXPECT_FALSE(std::filesystem::exists(data / ".potoran.partial"));
+}
+
 TEST(FileBytes, WholeOrHeadNulsKeptNothingWhenUnreadable) {
     TempProgramDir dir;
     const std::string bytes = std::string("BM\0\x01\x02", 5) + std::string(40000, 'x');

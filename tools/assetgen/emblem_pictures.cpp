@@ -38,10 +38,11 @@ QImage drawLogo() {
     return image;
 }
 
-QImage drawIcon() {
-    QImage image = transparentCanvas(IconSize, IconSize);
+QImage drawIcon(int size) {
+    QImage image = transparentCanvas(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(static_cast<double>(size) / IconSize, static_cast<double>(size) / IconSize);
     drawEmblemTile(p, QRectF(0.5, 0.5, IconSize - 1.0, IconSize - 1.0), 6);
     p.setPen(QPen(QColor(255, 200, 40), 1.5));
     p.setBrush(Qt::white);

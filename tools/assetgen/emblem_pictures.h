@@ -11,5 +11,8 @@ constexpr int MenuPictureWidth = 57;
 constexpr int MenuPictureHeight = 65;
 
 QImage drawLogo();
-QImage drawIcon();
+// The icon drawn at `size` pixels square (the 32-pixel design scaled), for
+// the desktop's launchers at each size they ask for.
+QImage drawIcon(int size = IconSize);
+inline constexpr int DesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QImage drawMenuPicture();

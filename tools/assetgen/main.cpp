@@ -75,6 +75,9 @@ void writePictures(const fs::path& dir) {
     writePng(drawBackdrop(), pictures / "backdrop.png");
     writePng(drawLogo(), pictures / "logo.png");
     writePng(drawIcon(), pictures / "icon.png");
+    for (int size : DesktopIconSizes) {
+        writePng(drawIcon(size), pictures / ("icon-" + std::to_string(size) + ".png"));
+    }
     writePng(drawMenuPicture(), pictures / "toeic_menu.png");
 }
 
