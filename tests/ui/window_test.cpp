@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -143,6 +144,16 @@ class WindowTest : public QObject {
         QCOMPARE(memo3->toPlainText(), QStringLiteral("見えない間に来た文"));
         window->handle([&] { form.Memo3.text = sj("見えている間の文"); });
         QCOMPARE(memo3->toPlainText(), QStringLiteral("見えている間の文"));
+        // A long right answer is shown from its start.
+        auto* memo2 = static_cast<QPlainTextEdit*>(window->control("Memo2"));
+        std::string answer;
+        for (int i = 0; i < 20; ++i) {
+            answer += "a long answer ";
+        }
+        window->handle([&] { form.Memo2.text = answer; });
+        QVERIFY(memo2->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(memo2->textCursor().position(), 0);
+        QCOMPARE(memo2->verticalScrollBar()->value(), 0);
     }
 
     void aTickDoesNotInterruptTyping() {
@@ -235,19 +246,76 @@ class WindowTest : public QObject {
         QVERIFY(window->drill().state.QuestionList.empty());
     }
 
-    void inputBoxHoldsAtMost255Bytes() {
+    void inputBoxHoldsAtMost255BytesOfTheFilesOwnText() {
         open();
+        auto notice = [](QWidget* box) { return box->findChild<QLabel*>("notice")->text(); };
+        auto type = [](QWidget* edit, const QString& ch) {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, ch, Qt::NoModifier);
+        };
         std::string typed;
+        QString said;
         answerNextBox([&](QWidget* box) {
             auto* edit = box->findChild<QLineEdit*>();
             edit->clear();
             QTest::keyClicks(edit, QString(300, QLatin1Char('x')));
             typed = edit->text().toStdString();
+            said = notice(box);
             QTest::keyClick(edit, Qt::Key_Return);
         });
         std::string result = window->dialogs().inputBox("cap", "prompt", "");
         QCOMPARE(typed.size(), size_t(255));
         QCOMPARE(result.size(), size_t(255));
+        QVERIFY(!said.isEmpty());
+
+        // A paste longer than the room left is cut on a character boundary.
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->setText(QString(250, QLatin1Char('x')));
+            edit->insert(QStringLiteral("あいう"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(window->dialogs().inputBox("cap", "prompt", ""),
+                 std::string(250, 'x') + sj("あい"));
+
+        // Unchanged, the box gives back the bytes it was filled with: a byte
+        // that is not CP932 and both codes of a character coded twice.
+        const std::string odd = "ab\xA0" + std::string("\x87\x90\xED\x40", 4) + "cd";
+        answerNextBox([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QCOMPARE(window->dialogs().inputBox("cap", "prompt", odd), odd);
+
+        // Edited, the unreadable character must go before OK is taken.
+        bool refused = false;
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->end(false);
+            QTest::keyClicks(edit, "e");
+            QTest::keyClick(edit, Qt::Key_Return);
+            refused = QApplication::activeModalWidget() == box && !notice(box).isEmpty();
+            edit->setText(edit->text().remove(QChar(0xFFFD)));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(window->dialogs().inputBox("cap", "prompt", odd), sj("ab≒纊cde"));
+        QVERIFY(refused);
+
+        bool prompted = false;
+        // 〜 as input methods type it is written as CP932 writes it; a
+        // character CP932 cannot carry is refused in the line under the field.
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            // The prompt quotes the learner's words as they stand.
+            for (auto* l : box->findChildren<QLabel*>()) {
+                if (l->text() == QStringLiteral("<b>He</b>")) {
+                    prompted = l->textFormat() == Qt::PlainText;
+                }
+            }
+            type(edit, QStringLiteral("€"));
+            said = notice(box);
+            type(edit, QStringLiteral("〜"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(window->dialogs().inputBox("cap", "<b>He</b>", "old"), std::string("\x81\x60"));
+        QVERIFY(!said.isEmpty());
+        QVERIFY(prompted);
     }
 
     void informationBoxesStopTheCountdownAndResumeIt() {
