@@ -13,21 +13,14 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QPointer>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     classic::useClassicFonts();
     const auto dir = ProgramDir::ofExecutable();
 
-    // The standard dialogs (files, fonts, colours) speak Japanese too.
-    QTranslator qtJapanese;
-    if (qtJapanese.load(QStringLiteral("qtbase_ja"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtJapanese);
-    }
+    classic::useJapaneseDialogs();
 
     QPointer<TSplashWindow> splash = new TSplashWindow(dir);
     splash->showAndPaint();

@@ -2,6 +2,7 @@
 // menus and timers. The logic below it has its own tests.
 
 #include "catalogue_table.h"
+#include "classic_look.h"
 #include "cp932.h"
 #include "main_window.h"
 #include "qt_screen.h"
@@ -11,12 +12,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -53,8 +57,9 @@ class WindowTest : public QObject {
     std::unique_ptr<TempProgramDir> folder;
     std::unique_ptr<MainWindow> window;
 
-    void open(int screenWidth = 1280) {
+    void open(int screenWidth = 1280, const LineList& settings = defaultSettings()) {
         folder = std::make_unique<TempProgramDir>();
+        folder->writeLines("font.txt", settings);
         folder->writeLines("jhgram/tango02.txt", numberedSet(3));
         window = std::make_unique<MainWindow>(folder->root(),
                                               std::make_unique<QtScreen>(screenWidth, 1024));
@@ -73,6 +78,9 @@ class WindowTest : public QObject {
     }
 
   private slots:
+    // The program runs with Qt's Japanese translation: so do its windows here.
+    void initTestCase() { QVERIFY(classic::useJapaneseDialogs()); }
+
     void cleanup() {
         window.reset();
         folder.reset();
@@ -360,6 +368,37 @@ class WindowTest : public QObject {
         QCOMPARE(chosen->name, sj("ＭＳ Ｐ明朝"));
         QVERIFY(chosen->style & fontstyle::Underline);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void fontDialogsOpenOnTheStylesOfTheSettings() {
+        // The translation names the styles the dialog looks for 太字 and 標準,
+        // while its list keeps the fonts' own names.
+        // Bold everywhere: the answer font has a bold face, the question
+        // font (a Mincho with one face) does not.
+        LineList settings = defaultSettings();
+        for (int line = 16; line <= 20; ++line) {
+            settings[line] = "1";
+        }
+        open(1280, settings);
+        for (const char* button : {"SpdBtnFont", "Kotaefont"}) {
+            QFont opened;
+            answerNextBox([&](QWidget* box) {
+                opened = box->findChild<QFontDialog*>()->currentFont();
+                box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
+            static_cast<QAbstractButton*>(window->control(button))->click();
+            QVERIFY(!opened.italic());
+            QVERIFY(opened.bold() || button == std::string("SpdBtnFont"));
+        }
+        answerNextBox([](QWidget* box) {
+            answerNextBox(
+                [](QWidget* information) { static_cast<QDialog*>(information)->accept(); });
+            pressButton(box, QStringLiteral("はい(&Y)"));
+        });
+        window->handle([this] { window->catalogue().SpdBtnTojiruClick(); });
+        const LineList written = folder->readLines("font.txt");
+        QCOMPARE(LineList(written.begin() + 16, written.begin() + 21),
+                 LineList(settings.begin() + 16, settings.begin() + 21));
     }
 
     void narrowScreenScalesTheWindow() {
