@@ -583,6 +583,13 @@ void MainWindow::render() {
     }
     rendering_ = true;
     Form& form = drill_->form;
+    // The initialisation scales and centres the window before it reads the
+    // settings: a box reporting a bad settings file stands over the window
+    // as the learner will see it.
+    if (formCreated_ && form.ScaleRatio != shownScale_) {
+        shownScale_ = form.ScaleRatio;
+        applyScale(shownScale_);
+    }
     for (auto& b : bindings_) {
         QSignalBlocker block(b->widget);
         renderControl(*b);
@@ -638,6 +645,10 @@ void MainWindow::render() {
         shownTimer4_ = form.Timer4Enabled;
         form.Timer4Enabled ? timer4_->start() : timer4_->stop();
     }
+    if (formCreated_ && QPoint(form.Left, form.Top) != shownPosition_) {
+        shownPosition_ = QPoint(form.Left, form.Top);
+        move(shownPosition_);
+    }
     const FocusRequest focus = std::exchange(form.focus, FocusRequest::None);
     if (focus == FocusRequest::Memo1) {
         memo1_->setFocus();
@@ -677,9 +688,6 @@ void MainWindow::runFormCreate() {
     form.Width = frameGeometry().width();
     form.Height = frameGeometry().height();
     handle([this] { catalogue_->FormCreate(); });
-    applyScale(form.ScaleRatio);
-    render();
-    move(form.Left, form.Top);
     emit formCreatedSignal();
 }
 

@@ -39,6 +39,19 @@ void answerNextBox(std::function<void(QWidget*)> answer) {
     });
 }
 
+// Answers the first modal box that opens from now on.
+void answerWhenABoxOpens(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            answer(box);
+        }
+    });
+    poll->start(10);
+}
+
 void pressButton(QWidget* box, const QString& text) {
     for (auto* b : box->findChildren<QAbstractButton*>()) {
         if (b->text() == text) {
@@ -59,7 +72,11 @@ class WindowTest : public QObject {
 
     void open(int screenWidth = 1280, const LineList& settings = defaultSettings()) {
         folder = std::make_unique<TempProgramDir>();
-        folder->writeLines("font.txt", settings);
+        if (settings.empty()) {
+            std::filesystem::remove(folder->path("font.txt"));
+        } else {
+            folder->writeLines("font.txt", settings);
+        }
         folder->writeLines("jhgram/tango02.txt", numberedSet(3));
         window = std::make_unique<MainWindow>(folder->root(),
                                               std::make_unique<QtScreen>(screenWidth, 1024));
@@ -402,6 +419,23 @@ class WindowTest : public QObject {
     }
 
     void narrowScreenScalesTheWindow() {
+        // A missing settings file is reported over the window already scaled
+        // and centred.
+        QPoint boxAt, windowAt, centred;
+        int clientWidth = 0;
+        answerWhenABoxOpens([&](QWidget* box) {
+            boxAt = box->geometry().center();
+            windowAt = window->pos();
+            centred = QPoint(window->drill().form.Left, window->drill().form.Top);
+            clientWidth = window->centralWidget()->width();
+            static_cast<QDialog*>(box)->accept();
+        });
+        open(800, {});
+        QVERIFY(clientWidth > 0 && clientWidth < 792);
+        QVERIFY(centred.x() > 0);
+        QCOMPARE(windowAt, centred);
+        QVERIFY(window->frameGeometry().contains(boxAt));
+        window.reset();
         open(800);
         QVERIFY(window->drill().form.ScaleRatio < 1.0);
         QVERIFY(window->centralWidget()->width() < 792);
