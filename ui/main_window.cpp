@@ -40,6 +40,30 @@ QFrame::Shape shapeFor(Bevel b) {
     return b == Bevel::None ? QFrame::NoFrame : QFrame::Panel;
 }
 
+// The classic panels: Panel4 a raised inner and a lowered outer bevel,
+// henko_panel a single border and a raised inner bevel.
+QList<DisplayField::Ring> ringsFor(Bevel b) {
+    const QColor light = toQColor(colours::BtnHighlight);
+    const QColor shadow = toQColor(colours::BtnShadow);
+    const QColor frame = toQColor(colours::WindowFrame);
+    if (b == Bevel::RaisedLowered) {
+        return {{shadow, light}, {light, shadow}};
+    }
+    return {{frame, frame}, {light, shadow}};
+}
+
+// The sunken 3D border of an edit field in the classic colours: a lowered
+// ring of button shadow and highlight around one of dark shadow and light.
+void sunken3D(QFrame* f) {
+    f->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Dark, toQColor(colours::BtnShadow));
+    p.setColor(QPalette::Light, toQColor(colours::BtnHighlight));
+    p.setColor(QPalette::Shadow, toQColor(colours::DkShadow3D));
+    p.setColor(QPalette::Midlight, toQColor(colours::Light3D));
+    f->setPalette(p);
+}
+
 void setColours(QWidget* w, QPalette::ColorRole background, Colour bg, QPalette::ColorRole text,
                 Colour fg) {
     QPalette p = w->palette();
@@ -135,8 +159,12 @@ void MainWindow::buildControls() {
         }
         case ControlKind::Panel: {
             auto* f = new DisplayField(parent);
-            f->setFrameShape(shapeFor(row.bevel));
-            f->setFrameShadow(row.bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken);
+            if (row.bevel == Bevel::Raised || row.bevel == Bevel::RaisedLowered) {
+                f->setRings(ringsFor(row.bevel));
+            } else {
+                f->setFrameShape(shapeFor(row.bevel));
+                f->setFrameShadow(QFrame::Sunken);
+            }
             f->setAlignment(Qt::AlignCenter);
             w = f;
             break;
@@ -164,6 +192,8 @@ void MainWindow::buildControls() {
                 o.setWrapMode(QTextOption::WrapAnywhere);
                 m->document()->setDefaultTextOption(o);
                 m->setFocusPolicy(Qt::NoFocus);
+            } else if (row.bevel == Bevel::Sunken3D) {
+                sunken3D(m);
             }
             w = m;
             break;
@@ -537,6 +567,9 @@ void MainWindow::renderControl(Binding& b) {
     b.fresh = false;
     if (fresh || c.visible != shown.visible) {
         w->setVisible(c.visible);
+    }
+    if (b.kind == BindKind::Button && (fresh || c.font != shown.font)) {
+        w->setFont(toQFont(c.font, b.fontScale));
     }
     if (b.kind == BindKind::Button || b.kind == BindKind::Group) {
         shown = c;

@@ -123,6 +123,12 @@ class WindowTest : public QObject {
                  QStringLiteral("解答を表示します。(ﾘﾀｰﾝｷｰと同じ)"));
         QCOMPARE(static_cast<QAbstractButton*>(window->control("NewMondai"))->text(),
                  QStringLiteral("新規問題作成"));
+        for (const char* button : {"Henkou", "NewMondai", "Button6"}) {
+            const QFont f = window->control(button)->font();
+            QCOMPARE(f.family(), QStringLiteral("IPAPGothic"));
+            QCOMPARE(f.pixelSize(), 15);
+            QVERIFY(f.bold());
+        }
         QVERIFY(!window->control("RadioGroup1")->isVisible());
         QVERIFY(!window->control("Memo3")->isVisible());
         QVERIFY(window->control("SpdBtnTimer")->isVisible());
@@ -130,6 +136,28 @@ class WindowTest : public QObject {
         QCOMPARE(window->centralWidget()->childAt(340, 10), window->control("SpdBtnTimer"));
         QCOMPARE(static_cast<QLabel*>(window->control("Panel4"))->text(), QStringLiteral("20"));
         QCOMPARE(static_cast<QLabel*>(window->control("tokuten"))->text(), QStringLiteral("0％"));
+
+        // The classic borders, ring by ring from the outside at the left edge
+        // and at the right edge.
+        window->handle([this] { window->drill().form.henko_panel.visible = true; });
+        const QColor white(255, 255, 255), grey(128, 128, 128), black(0, 0, 0);
+        const struct {
+            const char* name;
+            QColor left[2], right[2];
+        } rings[] = {
+            {"Panel4", {grey, white}, {white, grey}},
+            {"henko_panel", {black, white}, {black, grey}},
+            {"Memo1", {grey, QColor(64, 64, 64)}, {white, QColor(212, 208, 200)}},
+            {"Memo2", {grey, QColor(64, 64, 64)}, {white, QColor(212, 208, 200)}},
+        };
+        for (const auto& r : rings) {
+            const QImage image = window->control(r.name)->grab().toImage();
+            const int y = image.height() / 2, w = image.width();
+            for (int ring = 0; ring < 2; ++ring) {
+                QCOMPARE(image.pixelColor(ring, y), r.left[ring]);
+                QCOMPARE(image.pixelColor(w - 1 - ring, y), r.right[ring]);
+            }
+        }
     }
 
     void typingDrivesRightAndWrongAnswers() {
