@@ -252,6 +252,27 @@ class WindowTest : public QObject {
         QCOMPARE(image.pixelColor(40, 368), QColor(0, 0, 128));
     }
 
+    void stripDigitsAreCrispOnWideAndNarrowScreens() {
+        for (int screenWidth : {1280, 800}) {
+            open(screenWidth);
+            loadK12();
+            // The stem of the white "1" below the footer: a column of pure
+            // white pixels.
+            const QImage image = window->centralWidget()->grab().toImage();
+            int longest = 0;
+            for (int x = 0; x < 60; ++x) {
+                int run = 0;
+                for (int y = window->control("ShadowLabel1")->geometry().bottom() + 1;
+                     y < image.height(); ++y) {
+                    run = image.pixelColor(x, y) == QColor(255, 255, 255) ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+            }
+            QVERIFY2(longest >= 7, qPrintable(QString::number(screenWidth)));
+            cleanup();
+        }
+    }
+
     void menusComeFromTheTable() {
         open();
         int entries = 0;
