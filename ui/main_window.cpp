@@ -7,6 +7,7 @@
 #include "cp932.h"
 #include "deferred_sounds.h"
 #include "display_field.h"
+#include "menu_bar_pictures.h"
 #include "picture_file.h"
 #include "qt_screen.h"
 #include "qt_text.h"
@@ -28,7 +29,6 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
-#include <QWidgetAction>
 #include <cmath>
 
 namespace {
@@ -395,15 +395,6 @@ void MainWindow::buildMenu(QMenu* parent, const MenuItem& item) {
         m->setObjectName(name);
         menus_.insert(name, m);
         actions_.insert(name, m->menuAction());
-        if (item.picture) {
-            auto* picture = new QWidgetAction(m);
-            auto* label = new QLabel(m);
-            label->setPixmap(readPixmap(
-                QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string())));
-            label->setContentsMargins(4, 2, 4, 2);
-            picture->setDefaultWidget(label);
-            m->addAction(picture);
-        }
         if (item.kind == MenuKind::Group) {
             connect(m, &QMenu::aboutToShow, this, [this, &item] { onMenuOpening(item); });
         }
@@ -442,6 +433,10 @@ void MainWindow::buildMenus() {
         m->setObjectName(QString::fromStdString(item.name));
         menus_.insert(QString::fromStdString(item.name), m);
         actions_.insert(QString::fromStdString(item.name), m->menuAction());
+        if (item.picture) {
+            m->menuAction()->setIcon(QIcon(readPixmap(
+                QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string()))));
+        }
         if (item.kind == MenuKind::Group) {
             connect(m, &QMenu::aboutToShow, this, [this, &item] { onMenuOpening(item); });
         }
@@ -449,6 +444,7 @@ void MainWindow::buildMenus() {
             buildMenu(m, child);
         }
     }
+    showPicturesBesideCaptions(bar);
 }
 
 void MainWindow::menuCommand(const std::string& handler) {

@@ -78,6 +78,10 @@ class WindowTest : public QObject {
             folder->writeLines("font.txt", settings);
         }
         folder->writeLines("jhgram/tango02.txt", numberedSet(3));
+        QImage bear(57, 65, QImage::Format_RGB32);
+        bear.fill(QColor(150, 100, 50));
+        std::filesystem::create_directories(folder->path("pictures"));
+        bear.save(QString::fromStdString(folder->path("pictures/toeic_menu.png").string()));
         window = std::make_unique<MainWindow>(folder->root(),
                                               std::make_unique<QtScreen>(screenWidth, 1024));
         window->show();
@@ -284,6 +288,25 @@ class WindowTest : public QObject {
             ++entries;
         }
         QCOMPARE(entries, 204);
+        // The TOEIC item: its picture (a brown bear) beside its caption, in a
+        // bar as tall as captions alone make it.
+        QMenuBar* bar = window->menuBar();
+        QAction* toeic = window->menuAction("N6TOEC1");
+        QMenuBar plain;
+        plain.setFont(bar->font());
+        plain.addAction(toeic->text());
+        QCOMPARE(bar->sizeHint().height(), plain.sizeHint().height());
+        const QRect item = bar->actionGeometry(toeic);
+        const QImage image = bar->grab(item).toImage();
+        int brown = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < item.height(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                brown += c.red() > c.green() && c.green() > c.blue() && c.red() - c.blue() > 60;
+            }
+        }
+        QVERIFY(brown > 20);
+        QVERIFY(item.width() > plain.sizeHint().width() + item.height() / 2);
         // Opening a group's menu runs its handler.
         QMenu* k11 = window->menu("K11");
         QVERIFY(k11);
