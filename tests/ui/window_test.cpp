@@ -438,27 +438,6 @@ class WindowTest : public QObject {
         }
     }
 
-    void fontDialogAnswersAsAWhole() {
-        open();
-        Font start;
-        start.name = sj("ＭＳ Ｐ明朝");
-        start.size = 22;
-        start.color = 255;
-        start.style = fontstyle::Underline;
-        answerNextBox([](QWidget* box) {
-            // Return inside the embedded font list accepts the whole dialog.
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box,
-                            Qt::Key_Return);
-        });
-        auto chosen = window->dialogs().chooseFont(start);
-        QVERIFY(chosen.has_value());
-        QCOMPARE(chosen->size, 22);
-        QCOMPARE(chosen->color, 255);
-        QCOMPARE(chosen->name, sj("ＭＳ Ｐ明朝"));
-        QVERIFY(chosen->style & fontstyle::Underline);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
     void fontDialogsOpenOnTheStylesOfTheSettings() {
         // The translation names the styles the dialog looks for 太字 and 標準,
         // while its list keeps the fonts' own names.
@@ -490,7 +469,7 @@ class WindowTest : public QObject {
                  LineList(settings.begin() + 16, settings.begin() + 21));
     }
 
-    void narrowScreenScalesTheWindow() {
+    void startUpErrorStandsOverTheScaledCentredWindow() {
         // A missing settings file is reported over the window already scaled
         // and centred.
         QPoint boxAt, windowAt, centred;
@@ -507,7 +486,30 @@ class WindowTest : public QObject {
         QVERIFY(centred.x() > 0);
         QCOMPARE(windowAt, centred);
         QVERIFY(window->frameGeometry().contains(boxAt));
-        window.reset();
+    }
+
+    void fontDialogAnswersAsAWhole() {
+        open();
+        Font start;
+        start.name = sj("ＭＳ Ｐ明朝");
+        start.size = 22;
+        start.color = 255;
+        start.style = fontstyle::Underline;
+        answerNextBox([](QWidget* box) {
+            // Return inside the embedded font list accepts the whole dialog.
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box,
+                            Qt::Key_Return);
+        });
+        auto chosen = window->dialogs().chooseFont(start);
+        QVERIFY(chosen.has_value());
+        QCOMPARE(chosen->size, 22);
+        QCOMPARE(chosen->color, 255);
+        QCOMPARE(chosen->name, sj("ＭＳ Ｐ明朝"));
+        QVERIFY(chosen->style & fontstyle::Underline);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void narrowScreenScalesTheWindow() {
         open(800);
         QVERIFY(window->drill().form.ScaleRatio < 1.0);
         QVERIFY(window->centralWidget()->width() < 792);
