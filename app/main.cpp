@@ -13,9 +13,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QPointer>
-#include <QTranslator>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -27,12 +25,7 @@ int main(int argc, char** argv) {
                                                 std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     const std::filesystem::path& dir = files.root();
 
-    // The standard dialogs (files, fonts, colours) speak Japanese too.
-    QTranslator qtJapanese;
-    if (qtJapanese.load(QStringLiteral("qtbase_ja"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtJapanese);
-    }
+    classic::useJapaneseDialogs();
 
     QPointer<TSplashWindow> splash = new TSplashWindow(dir);
     splash->showAndPaint();

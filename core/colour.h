@@ -41,6 +41,9 @@ constexpr Colour WindowText = system(8);
 constexpr Colour BtnFace = system(15);
 constexpr Colour BtnShadow = system(16);
 constexpr Colour BtnHighlight = system(20);
+constexpr Colour DkShadow3D = system(21);
+constexpr Colour Light3D = system(22);
+constexpr Colour WindowFrame = system(6);
 } // namespace colours
 
 // Plain RGB of any colour value; system colours through one fixed table of

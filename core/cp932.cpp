@@ -91,11 +91,6 @@ std::optional<std::string> encode(std::string_view utf8) {
     if (!encoder().convert(in, out)) {
         return std::nullopt;
     }
-    std::string back;
-    std::string_view encoded = out;
-    if (!decoder().convert(encoded, back) || back != utf8) {
-        return std::nullopt;
-    }
     return out;
 }
 

@@ -12,8 +12,10 @@ namespace cp932 {
 // so a damaged set still shows and drills.
 std::string decode(std::string_view bytes);
 
-// Strict: empty when the text holds a character CP932 cannot carry. A round
-// trip is checked because some encoders map characters one way only.
+// Strict: empty when the text holds a character the C library cannot convert
+// to CP932. Some characters have two code points but one code: input methods
+// type U+301C and U+2212 where CP932 reads back U+FF5E and U+FF0D. Both are
+// the same character to the learner, so no round trip is asked for.
 std::optional<std::string> encode(std::string_view utf8);
 
 // For typed answers: every character CP932 cannot carry becomes a NUL byte.

@@ -36,7 +36,9 @@ class Dialogs {
     virtual bool retryCancel(const std::string& text) = 0;
     // Text input: `initial` and the result are CP932 bytes. The box takes at
     // most 255 CP932 bytes and refuses characters CP932 cannot carry, so the
-    // result always fits. Cancel returns the empty text.
+    // result always fits. Accepted unchanged, it gives back the initial
+    // bytes as they were (cut to 255), even those CP932 cannot read. Cancel
+    // returns the empty text.
     virtual std::string inputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& initial) = 0;
     // File dialogs with the set-file filter and default extension "txt": a

@@ -20,7 +20,11 @@ QTextEdit* manualField(QWidget* box) {
     memo->setGeometry(8, 16, 577, 241);
     memo->setReadOnly(true);
     memo->setAcceptRichText(false);
-    memo->setLineWrapMode(QTextEdit::NoWrap);
+    // Lines never break, and each is centred in a page as wide as the view:
+    // in Qt's own no-wrap mode the page is only as wide as the text laid out
+    // before any line was centred, which leaves every line at the left.
+    memo->setWordWrapMode(QTextOption::NoWrap);
+    memo->setLineWrapMode(QTextEdit::FixedPixelWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -84,6 +88,10 @@ QTextEdit* TAboutBox1::memo() {
 }
 
 void TAboutBox1::showEvent(QShowEvent* event) {
+    // The field is laid out by now: its view has its width.
+    if (memo_->lineWrapColumnOrWidth() != memo_->viewport()->width()) {
+        memo_->setLineWrapColumnOrWidth(memo_->viewport()->width());
+    }
     memo();
     formkit::centreOnScreen(this);
     QDialog::showEvent(event);

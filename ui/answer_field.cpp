@@ -19,7 +19,9 @@ AnswerField::AnswerField(QWidget* parent) : QPlainTextEdit(parent) {
 
 void AnswerField::setCentredText(const QString& text) {
     setPlainText(text);
-    moveCursor(QTextCursor::End);
+    // The learner types on at the end; a field that only shows (the right
+    // answer, the hint) shows its start.
+    moveCursor(isReadOnly() ? QTextCursor::Start : QTextCursor::End);
 }
 
 void AnswerField::typeCharacter(const QString& ch) {

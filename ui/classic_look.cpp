@@ -2,7 +2,10 @@
 
 #include "font.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace classic {
 
@@ -80,6 +83,17 @@ void useClassicFonts() {
     QFont f = uiFont();
     f.setHintingPreference(QFont::PreferFullHinting);
     QGuiApplication::setFont(f);
+}
+
+bool useJapaneseDialogs() {
+    auto* japanese = new QTranslator(QCoreApplication::instance());
+    if (!japanese->load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete japanese;
+        return false;
+    }
+    QCoreApplication::installTranslator(japanese);
+    return true;
 }
 
 } // namespace classic

@@ -36,4 +36,8 @@ QFont uiFont();
 // and some time for each of the four Japanese fonts.
 void useClassicFonts();
 
+// Qt's Japanese translation, so the standard dialogs (files, fonts, colours)
+// speak Japanese too; false when it is not installed.
+bool useJapaneseDialogs();
+
 } // namespace classic

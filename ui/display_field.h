@@ -3,12 +3,22 @@
 // the focus on (the display fields never keep it), a double-click may open a
 // dialog, a click may run a handler.
 
+#include <QColor>
 #include <QLabel>
+#include <QList>
 
 class DisplayField : public QLabel {
     Q_OBJECT
   public:
     explicit DisplayField(QWidget* parent);
+
+    // One-pixel rings around the text, from the outside in, each with its
+    // top and left edges in the first colour and the others in the second:
+    // the classic panel bevels and borders.
+    struct Ring {
+        QColor topLeft, bottomRight;
+    };
+    void setRings(const QList<Ring>& rings);
 
   signals:
     void pressed();
@@ -16,7 +26,11 @@ class DisplayField : public QLabel {
     void doubleClicked();
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    QList<Ring> rings_;
 };

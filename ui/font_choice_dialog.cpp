@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 
 FontChoiceDialog::FontChoiceDialog(QWidget* parent, const Font& current)
-    : QDialog(parent), colour_(current.color) {
+    : QDialog(parent), current_(current), colour_(current.color) {
     setWindowTitle(QStringLiteral("フォント"));
     setObjectName(QStringLiteral("FontChoiceDialog"));
     auto* layout = new QVBoxLayout(this);
@@ -20,7 +21,19 @@ FontChoiceDialog::FontChoiceDialog(QWidget* parent, const Font& current)
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     QFont start = toQFont(current);
     start.setPointSize(current.size);
+    // The dialog finds the style in its list by name, and a translated Qt
+    // names a font's weight in its own language ("太字") while the list keeps
+    // the font's names ("Bold"): name the style as the list does.
+    const QString family = start.family();
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::bold(family, style) == start.bold() &&
+            QFontDatabase::italic(family, style) == start.italic()) {
+            start.setStyleName(style);
+            break;
+        }
+    }
     fonts_->setCurrentFont(start);
+    opened_ = fonts_->currentFont();
     layout->addWidget(fonts_);
     // The embedded font dialog answers Return and Escape itself: let its
     // answer be the whole dialog's.
@@ -59,6 +72,13 @@ void FontChoiceDialog::showColour() {
 
 Font FontChoiceDialog::chosen() const {
     QFont q = fonts_->currentFont();
+    if (q == opened_) {
+        // Unchanged: the font as it came, even where the list has no face
+        // for its style (a bold drawn from a regular face).
+        Font f = current_;
+        f.color = colour_;
+        return f;
+    }
     Font f = fromQFont(q, colour_);
     // The dialog speaks in points, as the settings do.
     if (q.pointSize() > 0) {

@@ -5,6 +5,7 @@
 #include "font.h"
 
 #include <QDialog>
+#include <QFont>
 
 class QFontDialog;
 class QPushButton;
@@ -17,7 +18,9 @@ class FontChoiceDialog : public QDialog {
 
   private:
     void showColour();
+    Font current_;
     QFontDialog* fonts_;
+    QFont opened_;
     QPushButton* colourButton_;
     Colour colour_;
 };

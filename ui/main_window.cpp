@@ -8,6 +8,7 @@
 #include "deferred_sounds.h"
 #include "display_field.h"
 #include "errors.h"
+#include "menu_bar_pictures.h"
 #include "picture_file.h"
 #include "qt_screen.h"
 #include "qt_text.h"
@@ -30,7 +31,6 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
-#include <QWidgetAction>
 #include <cmath>
 
 namespace {
@@ -43,6 +43,30 @@ enum class BindKind { Field, Memo, Label, Button, Shadow, Group };
 
 QFrame::Shape shapeFor(Bevel b) {
     return b == Bevel::None ? QFrame::NoFrame : QFrame::Panel;
+}
+
+// The classic panels: Panel4 a raised inner and a lowered outer bevel,
+// henko_panel a single border and a raised inner bevel.
+QList<DisplayField::Ring> ringsFor(Bevel b) {
+    const QColor light = toQColor(colours::BtnHighlight);
+    const QColor shadow = toQColor(colours::BtnShadow);
+    const QColor frame = toQColor(colours::WindowFrame);
+    if (b == Bevel::RaisedLowered) {
+        return {{shadow, light}, {light, shadow}};
+    }
+    return {{frame, frame}, {light, shadow}};
+}
+
+// The sunken 3D border of an edit field in the classic colours: a lowered
+// ring of button shadow and highlight around one of dark shadow and light.
+void sunken3D(QFrame* f) {
+    f->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Dark, toQColor(colours::BtnShadow));
+    p.setColor(QPalette::Light, toQColor(colours::BtnHighlight));
+    p.setColor(QPalette::Shadow, toQColor(colours::DkShadow3D));
+    p.setColor(QPalette::Midlight, toQColor(colours::Light3D));
+    f->setPalette(p);
 }
 
 void setColours(QWidget* w, QPalette::ColorRole background, Colour bg, QPalette::ColorRole text,
@@ -144,8 +168,12 @@ void MainWindow::buildControls() {
         }
         case ControlKind::Panel: {
             auto* f = new DisplayField(parent);
-            f->setFrameShape(shapeFor(row.bevel));
-            f->setFrameShadow(row.bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken);
+            if (row.bevel == Bevel::Raised || row.bevel == Bevel::RaisedLowered) {
+                f->setRings(ringsFor(row.bevel));
+            } else {
+                f->setFrameShape(shapeFor(row.bevel));
+                f->setFrameShadow(QFrame::Sunken);
+            }
             f->setAlignment(Qt::AlignCenter);
             w = f;
             break;
@@ -173,6 +201,8 @@ void MainWindow::buildControls() {
                 o.setWrapMode(QTextOption::WrapAnywhere);
                 m->document()->setDefaultTextOption(o);
                 m->setFocusPolicy(Qt::NoFocus);
+            } else if (row.bevel == Bevel::Sunken3D) {
+                sunken3D(m);
             }
             w = m;
             break;
@@ -380,15 +410,6 @@ void MainWindow::buildMenu(QMenu* parent, const MenuItem& item) {
         m->setObjectName(name);
         menus_.insert(name, m);
         actions_.insert(name, m->menuAction());
-        if (item.picture) {
-            auto* picture = new QWidgetAction(m);
-            auto* label = new QLabel(m);
-            label->setPixmap(readPixmap(
-                QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string())));
-            label->setContentsMargins(4, 2, 4, 2);
-            picture->setDefaultWidget(label);
-            m->addAction(picture);
-        }
         if (item.kind == MenuKind::Group) {
             connect(m, &QMenu::aboutToShow, this, [this, &item] { onMenuOpening(item); });
         }
@@ -427,6 +448,10 @@ void MainWindow::buildMenus() {
         m->setObjectName(QString::fromStdString(item.name));
         menus_.insert(QString::fromStdString(item.name), m);
         actions_.insert(QString::fromStdString(item.name), m->menuAction());
+        if (item.picture) {
+            m->menuAction()->setIcon(QIcon(readPixmap(
+                QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string()))));
+        }
         if (item.kind == MenuKind::Group) {
             connect(m, &QMenu::aboutToShow, this, [this, &item] { onMenuOpening(item); });
         }
@@ -434,6 +459,7 @@ void MainWindow::buildMenus() {
             buildMenu(m, child);
         }
     }
+    showPicturesBesideCaptions(bar);
 }
 
 void MainWindow::menuCommand(const std::string& handler) {
@@ -559,6 +585,9 @@ void MainWindow::renderControl(Binding& b) {
     if (fresh || c.visible != shown.visible) {
         w->setVisible(c.visible);
     }
+    if (b.kind == BindKind::Button && (fresh || c.font != shown.font)) {
+        w->setFont(toQFont(c.font, b.fontScale));
+    }
     if (b.kind == BindKind::Button || b.kind == BindKind::Group) {
         shown = c;
         return;
@@ -604,6 +633,13 @@ void MainWindow::render() {
     }
     rendering_ = true;
     Form& form = drill_->form;
+    // The initialisation scales and centres the window before it reads the
+    // settings: a box reporting a bad settings file stands over the window
+    // as the learner will see it.
+    if (formCreated_ && form.ScaleRatio != shownScale_) {
+        shownScale_ = form.ScaleRatio;
+        applyScale(shownScale_);
+    }
     for (auto& b : bindings_) {
         QSignalBlocker block(b->widget);
         renderControl(*b);
@@ -659,6 +695,10 @@ void MainWindow::render() {
         shownTimer4_ = form.Timer4Enabled;
         form.Timer4Enabled ? timer4_->start() : timer4_->stop();
     }
+    if (formCreated_ && QPoint(form.Left, form.Top) != shownPosition_) {
+        shownPosition_ = QPoint(form.Left, form.Top);
+        move(shownPosition_);
+    }
     const FocusRequest focus = std::exchange(form.focus, FocusRequest::None);
     if (focus == FocusRequest::Memo1) {
         memo1_->setFocus();
@@ -704,9 +744,6 @@ void MainWindow::runFormCreate() {
     form.Width = frameGeometry().width();
     form.Height = frameGeometry().height();
     handle([this] { catalogue_->FormCreate(); });
-    applyScale(form.ScaleRatio);
-    render();
-    move(form.Left, form.Top);
     emit formCreatedSignal();
 }
 

@@ -94,6 +94,8 @@ class MainWindow : public QMainWindow {
     std::string shownCaption_;
     std::string shownPicture_ = "\x01";
     unsigned long shownSurface_ = ~0ul;
+    double shownScale_ = 1.0;
+    QPoint shownPosition_{-1, -1};
     int shownTrackBar_ = -1;
     int shownRadio_ = -1;
     bool shownTimer3_ = false;

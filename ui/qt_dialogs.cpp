@@ -1,6 +1,5 @@
 #include "qt_dialogs.h"
 
-#include "cp932.h"
 #include "font_choice_dialog.h"
 #include "input_box.h"
 #include "qt_text.h"
@@ -18,6 +17,12 @@ namespace {
 const QString AppTitle = QStringLiteral("ぽとらん for TOEIC");
 constexpr int MenuPollMs = 50;
 
+// Boxes quote lines of files and file names: never read them as markup.
+void plain(QMessageBox& box, const char* name) {
+    box.setObjectName(QLatin1String(name));
+    box.setTextFormat(Qt::PlainText);
+}
+
 } // namespace
 
 QtDialogs::QtDialogs(QWidget* parent, std::function<void()> renderForm)
@@ -31,7 +36,7 @@ void QtDialogs::setBoxes(QDialog* versionBox, QDialog* aboutBox) {
 void QtDialogs::information(const std::string& text) {
     render_();
     QMessageBox box(QMessageBox::Information, AppTitle, fromUtf8(text), QMessageBox::Ok, parent_);
-    box.setObjectName(QStringLiteral("information"));
+    plain(box, "information");
     box.exec();
 }
 
@@ -39,7 +44,7 @@ Answer QtDialogs::confirm(const std::string& text, bool withCancel) {
     render_();
     QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), fromUtf8(text),
                     QMessageBox::NoButton, parent_);
-    box.setObjectName(QStringLiteral("confirm"));
+    plain(box, "confirm");
     QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
     QPushButton* cancel = nullptr;
@@ -64,7 +69,7 @@ bool QtDialogs::retryCancel(const std::string& text) {
     render_();
     QMessageBox box(QMessageBox::Critical, AppTitle, fromUtf8(text), QMessageBox::NoButton,
                     parent_);
-    box.setObjectName(QStringLiteral("retryCancel"));
+    plain(box, "retryCancel");
     QPushButton* retry = box.addButton(QStringLiteral("再試行(&R)"), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(retry);
@@ -76,12 +81,11 @@ bool QtDialogs::retryCancel(const std::string& text) {
 std::string QtDialogs::inputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& initial) {
     render_();
-    InputBox box(parent_, fromUtf8(caption), fromUtf8(prompt), fromCp932(initial));
+    InputBox box(parent_, fromUtf8(caption), fromUtf8(prompt), initial);
     if (box.exec() != QDialog::Accepted) {
         return {};
     }
-    auto bytes = cp932::encode(box.text().toStdString());
-    return bytes ? bytes->substr(0, InputBoxMaxBytes) : std::string();
+    return box.bytes();
 }
 
 std::optional<std::filesystem::path> QtDialogs::fileDialog(const FileDialogOptions& o, bool save) {
@@ -149,7 +153,7 @@ void QtDialogs::errorReport(const std::string& message) {
     }
     render_();
     QMessageBox box(QMessageBox::Critical, AppTitle, fromUtf8(message), QMessageBox::Ok, parent_);
-    box.setObjectName(QStringLiteral("errorReport"));
+    plain(box, "errorReport");
     box.exec();
 }
 

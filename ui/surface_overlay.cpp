@@ -18,6 +18,9 @@ QFont SurfaceOverlay::canvasFont() {
     QFont f(QStringLiteral("IPAGothic"));
     f.setPixelSize(SurfaceCharHeight);
     f.setStyleHint(QFont::Monospace);
+    // The platform draws the strip's small digits without smoothing: each
+    // stroke a column of whole pixels in the digit's own colour.
+    f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
 

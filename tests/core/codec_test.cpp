@@ -15,8 +15,11 @@ TEST(Codec, ByteLengthsAndRoundTrip) {
 }
 
 TEST(Codec, RefusesWhatCp932CannotCarry) {
-    EXPECT_FALSE(cp932::encode("\xE2\x80\x94").has_value()); // em dash
+    EXPECT_FALSE(cp932::encode("€").has_value());
     EXPECT_FALSE(cp932::encode("😀").has_value());
+    EXPECT_FALSE(cp932::encode("a\xEF\xBF\xBD").has_value()); // the replacement character
+    // What input methods type for characters CP932 reads back as look-alikes.
+    EXPECT_EQ(cp932::encode("〜−‖¢£¬"), "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA");
     // Typed text keeps its length in characters but can never match a file line.
     EXPECT_EQ(cp932::encodeTyped("a😀b"), std::string("a\0b", 3));
 }

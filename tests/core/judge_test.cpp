@@ -253,9 +253,11 @@ TEST(KeyFilter, ReturnSpaceSlashAndOtherKeys) {
 
 TEST(KeyFilter, TypingAJapaneseAnswerMatchesItsBytes) {
     DrillHarness h;
-    h.load(setLines("t", "i", {{"q", "m", " ", sj("りんご")}}));
+    h.load(setLines("t", "i", {{"q", "m", " ", sj("りんご")}, {"q", "m", " ", sj("A～B")}}));
     h.answer("りんご");
-    EXPECT_EQ(h.state().TotalRight, 1);
+    // An input method types 〜 as U+301C; CP932 codes it as the set's ～.
+    h.answer("A〜B");
+    EXPECT_EQ(h.state().TotalRight, 2);
 }
 
 TEST(Acknowledgement, WhiteAnswerTextHidesThePanel) {

@@ -190,8 +190,10 @@ class Scenarios:
         self.copy.write("checked.txt", b"")
         title = "小学1年生問題(例）"                    # proposed by the box, taken as it is
         instruction = "次の英文の（　）に入る語を書きなさい。"
+        # 〜 as input methods type it (U+301C): CP932 writes it as 0x8160, the
+        # code of ～ (U+FF5E), and the answer typed with it is right.
         questions = [("I ( ) a student.", "私は学生です。", " ", "am#be動詞の現在形"),
-                     ("She ( ) tennis.", "彼女はテニスをします。", " ", "plays")]
+                     ("She works ( ).", "彼女は9時から5時まで働きます。", " ", "9〜5")]
         wait_for_display()
         bind_characters(instruction + "".join(l for q in questions for l in q))
         learner = self.start()
@@ -205,7 +207,8 @@ class Scenarios:
                 learner.answer_box("問題の入力" + n, "Return", text=line)
         learner.answer_box("問題の入力１", "Return")    # nothing: the set is complete
         learner.answer_box(SAVE_TITLE, "Return", text="mine")
-        expected = cp932_lines([title, instruction, *[l for q in questions for l in q]])
+        expected = cp932_lines([title, instruction,
+                                *[l.replace("〜", "～") for q in questions for l in q]])
         written = wait_for_file(self.copy, "UserFile/mine.txt", expected)
         check(written == expected, f"UserFile/mine.txt holds {written!r}, not {expected!r}")
 
@@ -215,7 +218,7 @@ class Scenarios:
         caption = f"{APP_TITLE}   ユーザーファイル : {title}   mine.txt"
         learner.wait_caption(f'the caption "{caption}"', lambda c: c == caption)
         learner.answer("am")
-        learner.answer("plays")
+        learner.answer("9〜5")
         learner.answer_box(APP_TITLE, "Return")      # 全て一度で正解しました...
         settle()
         check(self.copy.read("checked.txt") == b"", "a user file earned a catalogue mark")

@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace {
@@ -98,7 +100,7 @@ class BoxesTest : public QObject {
         QCOMPARE(about.okButton()->geometry(), QRect(262, 263, 64, 33));
         QCOMPARE(about.memo()->geometry(), QRect(8, 16, 577, 241));
         QVERIFY(about.memo()->isReadOnly());
-        QCOMPARE(about.memo()->lineWrapMode(), QTextEdit::NoWrap);
+        QCOMPARE(about.memo()->wordWrapMode(), QTextOption::NoWrap);
         QCOMPARE(about.memo()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -152,6 +154,22 @@ class BoxesTest : public QObject {
         for (QTextBlock b = about.memo()->document()->begin(); b.isValid(); b = b.next()) {
             QCOMPARE(b.blockFormat().alignment(), Qt::AlignHCenter);
             QVERIFY2(fm.horizontalAdvance(b.text()) <= room, qPrintable(b.text()));
+        }
+    }
+
+    void manualIsDrawnCentredAtEveryShowing() {
+        TAboutBox1 about(dataDir);
+        for (int showing = 0; showing < 2; ++showing) {
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QTextEdit* memo = about.memo();
+            const int middle = memo->viewport()->width() / 2;
+            for (const char* text : {"ぽとらん", "for TOEIC"}) {
+                const QTextBlock b = memo->document()->find(QString::fromUtf8(text)).block();
+                const QRectF line = b.layout()->lineAt(0).naturalTextRect();
+                QVERIFY2(std::abs(line.center().x() - middle) < 20, text);
+            }
+            about.hide();
         }
     }
 

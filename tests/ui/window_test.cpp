@@ -2,6 +2,7 @@
 // menus and timers. The logic below it has its own tests.
 
 #include "catalogue_table.h"
+#include "classic_look.h"
 #include "cp932.h"
 #include "main_window.h"
 #include "qt_screen.h"
@@ -11,12 +12,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -34,6 +39,19 @@ void answerNextBox(std::function<void(QWidget*)> answer) {
             answer(box);
         }
     });
+}
+
+// Answers the first modal box that opens from now on.
+void answerWhenABoxOpens(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            answer(box);
+        }
+    });
+    poll->start(10);
 }
 
 void pressButton(QWidget* box, const QString& text) {
@@ -54,9 +72,18 @@ class WindowTest : public QObject {
     std::unique_ptr<TempProgramDir> folder;
     std::unique_ptr<MainWindow> window;
 
-    void open(int screenWidth = 1280) {
+    void open(int screenWidth = 1280, const LineList& settings = defaultSettings()) {
         folder = std::make_unique<TempProgramDir>();
+        if (settings.empty()) {
+            std::filesystem::remove(folder->path("font.txt"));
+        } else {
+            folder->writeLines("font.txt", settings);
+        }
         folder->writeLines("jhgram/tango02.txt", numberedSet(3));
+        QImage bear(57, 65, QImage::Format_RGB32);
+        bear.fill(QColor(150, 100, 50));
+        std::filesystem::create_directories(folder->path("pictures"));
+        bear.save(QString::fromStdString(folder->path("pictures/toeic_menu.png").string()));
         window = std::make_unique<MainWindow>(folder->root(),
                                               std::make_unique<QtScreen>(screenWidth, 1024));
         window->show();
@@ -74,6 +101,9 @@ class WindowTest : public QObject {
     }
 
   private slots:
+    // The program runs with Qt's Japanese translation: so do its windows here.
+    void initTestCase() { QVERIFY(classic::useJapaneseDialogs()); }
+
     void cleanup() {
         window.reset();
         folder.reset();
@@ -99,6 +129,12 @@ class WindowTest : public QObject {
                  QStringLiteral("解答を表示します。(ﾘﾀｰﾝｷｰと同じ)"));
         QCOMPARE(static_cast<QAbstractButton*>(window->control("NewMondai"))->text(),
                  QStringLiteral("新規問題作成"));
+        for (const char* button : {"Henkou", "NewMondai", "Button6"}) {
+            const QFont f = window->control(button)->font();
+            QCOMPARE(f.family(), QStringLiteral("IPAPGothic"));
+            QCOMPARE(f.pixelSize(), 15);
+            QVERIFY(f.bold());
+        }
         QVERIFY(!window->control("RadioGroup1")->isVisible());
         QVERIFY(!window->control("Memo3")->isVisible());
         QVERIFY(window->control("SpdBtnTimer")->isVisible());
@@ -106,6 +142,28 @@ class WindowTest : public QObject {
         QCOMPARE(window->centralWidget()->childAt(340, 10), window->control("SpdBtnTimer"));
         QCOMPARE(static_cast<QLabel*>(window->control("Panel4"))->text(), QStringLiteral("20"));
         QCOMPARE(static_cast<QLabel*>(window->control("tokuten"))->text(), QStringLiteral("0％"));
+
+        // The classic borders, ring by ring from the outside at the left edge
+        // and at the right edge.
+        window->handle([this] { window->drill().form.henko_panel.visible = true; });
+        const QColor white(255, 255, 255), grey(128, 128, 128), black(0, 0, 0);
+        const struct {
+            const char* name;
+            QColor left[2], right[2];
+        } rings[] = {
+            {"Panel4", {grey, white}, {white, grey}},
+            {"henko_panel", {black, white}, {black, grey}},
+            {"Memo1", {grey, QColor(64, 64, 64)}, {white, QColor(212, 208, 200)}},
+            {"Memo2", {grey, QColor(64, 64, 64)}, {white, QColor(212, 208, 200)}},
+        };
+        for (const auto& r : rings) {
+            const QImage image = window->control(r.name)->grab().toImage();
+            const int y = image.height() / 2, w = image.width();
+            for (int ring = 0; ring < 2; ++ring) {
+                QCOMPARE(image.pixelColor(ring, y), r.left[ring]);
+                QCOMPARE(image.pixelColor(w - 1 - ring, y), r.right[ring]);
+            }
+        }
     }
 
     void typingDrivesRightAndWrongAnswers() {
@@ -177,6 +235,16 @@ class WindowTest : public QObject {
         QCOMPARE(memo3->toPlainText(), QStringLiteral("見えない間に来た文"));
         window->handle([&] { form.Memo3.text = sj("見えている間の文"); });
         QCOMPARE(memo3->toPlainText(), QStringLiteral("見えている間の文"));
+        // A long right answer is shown from its start.
+        auto* memo2 = static_cast<QPlainTextEdit*>(window->control("Memo2"));
+        std::string answer;
+        for (int i = 0; i < 20; ++i) {
+            answer += "a long answer ";
+        }
+        window->handle([&] { form.Memo2.text = answer; });
+        QVERIFY(memo2->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(memo2->textCursor().position(), 0);
+        QCOMPARE(memo2->verticalScrollBar()->value(), 0);
     }
 
     void aTickDoesNotInterruptTyping() {
@@ -222,6 +290,27 @@ class WindowTest : public QObject {
         QCOMPARE(image.pixelColor(40, 368), QColor(0, 0, 128));
     }
 
+    void stripDigitsAreCrispOnWideAndNarrowScreens() {
+        for (int screenWidth : {1280, 800}) {
+            open(screenWidth);
+            loadK12();
+            // The stem of the white "1" below the footer: a column of pure
+            // white pixels.
+            const QImage image = window->centralWidget()->grab().toImage();
+            int longest = 0;
+            for (int x = 0; x < 60; ++x) {
+                int run = 0;
+                for (int y = window->control("ShadowLabel1")->geometry().bottom() + 1;
+                     y < image.height(); ++y) {
+                    run = image.pixelColor(x, y) == QColor(255, 255, 255) ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+            }
+            QVERIFY2(longest >= 7, qPrintable(QString::number(screenWidth)));
+            cleanup();
+        }
+    }
+
     void menusComeFromTheTable() {
         open();
         int entries = 0;
@@ -233,6 +322,25 @@ class WindowTest : public QObject {
             ++entries;
         }
         QCOMPARE(entries, 204);
+        // The TOEIC item: its picture (a brown bear) beside its caption, in a
+        // bar as tall as captions alone make it.
+        QMenuBar* bar = window->menuBar();
+        QAction* toeic = window->menuAction("N6TOEC1");
+        QMenuBar plain;
+        plain.setFont(bar->font());
+        plain.addAction(toeic->text());
+        QCOMPARE(bar->sizeHint().height(), plain.sizeHint().height());
+        const QRect item = bar->actionGeometry(toeic);
+        const QImage image = bar->grab(item).toImage();
+        int brown = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < item.height(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                brown += c.red() > c.green() && c.green() > c.blue() && c.red() - c.blue() > 60;
+            }
+        }
+        QVERIFY(brown > 20);
+        QVERIFY(item.width() > plain.sizeHint().width() + item.height() / 2);
         // Opening a group's menu runs its handler.
         QMenu* k11 = window->menu("K11");
         QVERIFY(k11);
@@ -269,19 +377,76 @@ class WindowTest : public QObject {
         QVERIFY(window->drill().state.QuestionList.empty());
     }
 
-    void inputBoxHoldsAtMost255Bytes() {
+    void inputBoxHoldsAtMost255BytesOfTheFilesOwnText() {
         open();
+        auto notice = [](QWidget* box) { return box->findChild<QLabel*>("notice")->text(); };
+        auto type = [](QWidget* edit, const QString& ch) {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, ch, Qt::NoModifier);
+        };
         std::string typed;
+        QString said;
         answerNextBox([&](QWidget* box) {
             auto* edit = box->findChild<QLineEdit*>();
             edit->clear();
             QTest::keyClicks(edit, QString(300, QLatin1Char('x')));
             typed = edit->text().toStdString();
+            said = notice(box);
             QTest::keyClick(edit, Qt::Key_Return);
         });
         std::string result = window->dialogs().inputBox("cap", "prompt", "");
         QCOMPARE(typed.size(), size_t(255));
         QCOMPARE(result.size(), size_t(255));
+        QVERIFY(!said.isEmpty());
+
+        // A paste longer than the room left is cut on a character boundary.
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->setText(QString(250, QLatin1Char('x')));
+            edit->insert(QStringLiteral("あいう"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(window->dialogs().inputBox("cap", "prompt", ""),
+                 std::string(250, 'x') + sj("あい"));
+
+        // Unchanged, the box gives back the bytes it was filled with: a byte
+        // that is not CP932 and both codes of a character coded twice.
+        const std::string odd = "ab\xA0" + std::string("\x87\x90\xED\x40", 4) + "cd";
+        answerNextBox([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QCOMPARE(window->dialogs().inputBox("cap", "prompt", odd), odd);
+
+        // Edited, the unreadable character must go before OK is taken.
+        bool refused = false;
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->end(false);
+            QTest::keyClicks(edit, "e");
+            QTest::keyClick(edit, Qt::Key_Return);
+            refused = QApplication::activeModalWidget() == box && !notice(box).isEmpty();
+            edit->setText(edit->text().remove(QChar(0xFFFD)));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(window->dialogs().inputBox("cap", "prompt", odd), sj("ab≒纊cde"));
+        QVERIFY(refused);
+
+        bool prompted = false;
+        // 〜 as input methods type it is written as CP932 writes it; a
+        // character CP932 cannot carry is refused in the line under the field.
+        answerNextBox([&](QWidget* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            // The prompt quotes the learner's words as they stand.
+            for (auto* l : box->findChildren<QLabel*>()) {
+                if (l->text() == QStringLiteral("<b>He</b>")) {
+                    prompted = l->textFormat() == Qt::PlainText;
+                }
+            }
+            type(edit, QStringLiteral("€"));
+            said = notice(box);
+            type(edit, QStringLiteral("〜"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(window->dialogs().inputBox("cap", "<b>He</b>", "old"), std::string("\x81\x60"));
+        QVERIFY(!said.isEmpty());
+        QVERIFY(prompted);
     }
 
     void informationBoxesStopTheCountdownAndResumeIt() {
@@ -305,6 +470,56 @@ class WindowTest : public QObject {
             QVERIFY(window->timer3()->isActive());
             QCOMPARE(window->drill().state.SecondsLeft, left);
         }
+    }
+
+    void fontDialogsOpenOnTheStylesOfTheSettings() {
+        // The translation names the styles the dialog looks for 太字 and 標準,
+        // while its list keeps the fonts' own names.
+        // Bold everywhere: the answer font has a bold face, the question
+        // font (a Mincho with one face) does not.
+        LineList settings = defaultSettings();
+        for (int line = 16; line <= 20; ++line) {
+            settings[line] = "1";
+        }
+        open(1280, settings);
+        for (const char* button : {"SpdBtnFont", "Kotaefont"}) {
+            QFont opened;
+            answerNextBox([&](QWidget* box) {
+                opened = box->findChild<QFontDialog*>()->currentFont();
+                box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
+            static_cast<QAbstractButton*>(window->control(button))->click();
+            QVERIFY(!opened.italic());
+            QVERIFY(opened.bold() || button == std::string("SpdBtnFont"));
+        }
+        answerNextBox([](QWidget* box) {
+            answerNextBox(
+                [](QWidget* information) { static_cast<QDialog*>(information)->accept(); });
+            pressButton(box, QStringLiteral("はい(&Y)"));
+        });
+        window->handle([this] { window->catalogue().SpdBtnTojiruClick(); });
+        const LineList written = folder->readLines("font.txt");
+        QCOMPARE(LineList(written.begin() + 16, written.begin() + 21),
+                 LineList(settings.begin() + 16, settings.begin() + 21));
+    }
+
+    void startUpErrorStandsOverTheScaledCentredWindow() {
+        // A missing settings file is reported over the window already scaled
+        // and centred.
+        QPoint boxAt, windowAt, centred;
+        int clientWidth = 0;
+        answerWhenABoxOpens([&](QWidget* box) {
+            boxAt = box->geometry().center();
+            windowAt = window->pos();
+            centred = QPoint(window->drill().form.Left, window->drill().form.Top);
+            clientWidth = window->centralWidget()->width();
+            static_cast<QDialog*>(box)->accept();
+        });
+        open(800, {});
+        QVERIFY(clientWidth > 0 && clientWidth < 792);
+        QVERIFY(centred.x() > 0);
+        QCOMPARE(windowAt, centred);
+        QVERIFY(window->frameGeometry().contains(boxAt));
     }
 
     void fontDialogAnswersAsAWhole() {
