@@ -7,11 +7,13 @@
 #include "about_box1.h"
 #include "classic_look.h"
 #include "main_window.h"
+#include "path_text.h"
 #include "picture_file.h"
 #include "program_dir.h"
 #include "splash_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPointer>
 #include <cstdlib>
@@ -21,7 +23,7 @@ int main(int argc, char** argv) {
     classic::useClassicFonts();
     // The learner's files stay beside a build; an installed program keeps
     // them in the learner's own data folder.
-    const ProgramDir files = ProgramDir::locate(ProgramDir::ofExecutable(),
+    const ProgramDir files = ProgramDir::locate(toPath(QCoreApplication::applicationDirPath()),
                                                 std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     const std::filesystem::path& dir = files.root();
 
@@ -33,8 +35,8 @@ int main(int argc, char** argv) {
     // The application name, not the display name, which Qt would append to
     // every caption.
     QApplication::setApplicationName(QStringLiteral("ぽとらん for TOEIC"));
-    QApplication::setWindowIcon(QIcon(readPixmap(
-        QString::fromStdString(ProgramDir(dir).resolve("pictures\\icon.png").string()))));
+    QApplication::setWindowIcon(
+        QIcon(readPixmap(toQString(ProgramDir(dir).resolve("pictures\\icon.png")))));
 
     MainWindow window(files);
     auto* version = new TAboutBox(dir, &window);

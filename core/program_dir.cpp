@@ -59,15 +59,6 @@ fs::path ProgramDir::resolve(const std::string& name) const {
     return current;
 }
 
-fs::path ProgramDir::ofExecutable() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) {
-        return fs::current_path();
-    }
-    return exe.parent_path();
-}
-
 ProgramDir ProgramDir::locate(const fs::path& installRoot, const char* xdgDataHome,
                               const char* home) {
     std::error_code ec;

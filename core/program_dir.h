@@ -21,9 +21,6 @@ class ProgramDir {
     std::filesystem::path resolve(const std::string& backslashName) const;
     std::filesystem::path userFileDir() const { return resolve("UserFile"); }
 
-    // The folder holding the running executable.
-    static std::filesystem::path ofExecutable();
-
     // The program installed in `installRoot`. An installed program (one whose
     // folder holds the marker below) keeps the learner's files under
     // `xdgDataHome`/potoran, or ~/.local/share/potoran when that is unset or

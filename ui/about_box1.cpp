@@ -1,4 +1,5 @@
 #include "about_box1.h"
+#include "path_text.h"
 
 #include "box_button.h"
 #include "classic_look.h"
@@ -48,7 +49,7 @@ void centreEveryLine(QTextEdit* memo) {
 } // namespace
 
 QString TAboutBox1::loadManual(const std::filesystem::path& programDir) {
-    QFile file(QString::fromStdString(ProgramDir(programDir).resolve("manual.txt").string()));
+    QFile file(toQString(ProgramDir(programDir).resolve("manual.txt")));
     if (!file.open(QIODevice::ReadOnly)) {
         return QStringLiteral("説明書のファイル manual.txt が見つかりません。\n"
                               "プログラムのフォルダーに置いてください。");

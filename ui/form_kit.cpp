@@ -1,4 +1,5 @@
 #include "form_kit.h"
+#include "path_text.h"
 
 #include "classic_look.h"
 #include "picture_file.h"
@@ -50,7 +51,7 @@ QLabel* logo(QWidget* parent, const std::filesystem::path& programDir, const QRe
     // The logo beside the program; the generated picture folder as a second
     // source until a BMP copy is installed.
     for (const char* name : {"logo.bmp", "pictures\\logo.png"}) {
-        const QPixmap picture = readPixmap(QString::fromStdString(dir.resolve(name).string()));
+        const QPixmap picture = readPixmap(toQString(dir.resolve(name)));
         if (!picture.isNull()) {
             l->setPixmap(picture);
             break;

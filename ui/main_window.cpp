@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "path_text.h"
 
 #include "answer_field.h"
 #include "backdrop_image.h"
@@ -109,8 +110,7 @@ MainWindow::MainWindow(const ProgramDir& programDir, std::unique_ptr<Screen> scr
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(
-        QIcon(readPixmap(QString::fromStdString(dir_.resolve("pictures\\icon.png").string()))));
+    setWindowIcon(QIcon(readPixmap(toQString(dir_.resolve("pictures\\icon.png")))));
     buildControls();
     buildMenus();
     bindEvents();
@@ -140,9 +140,7 @@ void MainWindow::buildControls() {
     setCentralWidget(client_);
     Form& form = drill_->form;
 
-    auto path = [this](const char* name) {
-        return QString::fromStdString(dir_.resolve(name).string());
-    };
+    auto path = [this](const char* name) { return toQString(dir_.resolve(name)); };
 
     for (const ControlRow& row : controlLayout()) {
         const QString name = QString::fromLatin1(row.name);
@@ -449,8 +447,8 @@ void MainWindow::buildMenus() {
         menus_.insert(QString::fromStdString(item.name), m);
         actions_.insert(QString::fromStdString(item.name), m->menuAction());
         if (item.picture) {
-            m->menuAction()->setIcon(QIcon(readPixmap(
-                QString::fromStdString(dir_.resolve("pictures\\toeic_menu.png").string()))));
+            m->menuAction()->setIcon(
+                QIcon(readPixmap(toQString(dir_.resolve("pictures\\toeic_menu.png")))));
         }
         if (item.kind == MenuKind::Group) {
             connect(m, &QMenu::aboutToShow, this, [this, &item] { onMenuOpening(item); });
@@ -655,7 +653,7 @@ void MainWindow::render() {
         // Read past QPixmap's file cache, which would keep every picture of
         // the run once shown; the label holds the one on show.
         static_cast<QLabel*>(control("Image2"))
-            ->setPixmap(readPixmap(QString::fromStdString(dir_.resolve(name).string())));
+            ->setPixmap(readPixmap(toQString(dir_.resolve(name))));
     }
     if (form.surface.revision() != shownSurface_) {
         shownSurface_ = form.surface.revision();

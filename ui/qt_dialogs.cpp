@@ -1,4 +1,5 @@
 #include "qt_dialogs.h"
+#include "path_text.h"
 
 #include "font_choice_dialog.h"
 #include "input_box.h"
@@ -100,9 +101,9 @@ std::optional<std::filesystem::path> QtDialogs::fileDialog(const FileDialogOptio
     }
     dialog.setNameFilters({QStringLiteral("問題集データ (*.txt)"), QStringLiteral("その他 (*)")});
     dialog.setDefaultSuffix(QString::fromLatin1(DefaultExtension));
-    dialog.setDirectory(QString::fromStdString(o.initialDir.string()));
+    dialog.setDirectory(toQString(o.initialDir));
     if (!o.proposed.empty()) {
-        dialog.selectFile(QString::fromStdString(o.proposed.string()));
+        dialog.selectFile(toQString(o.proposed));
     }
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -116,7 +117,7 @@ std::optional<std::filesystem::path> QtDialogs::fileDialog(const FileDialogOptio
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return std::filesystem::path(dialog.selectedFiles().first().toStdString());
+    return toPath(dialog.selectedFiles().first());
 }
 
 std::optional<std::filesystem::path> QtDialogs::openFile(const FileDialogOptions& o) {

@@ -1,4 +1,5 @@
 #include "qt_sounds.h"
+#include "path_text.h"
 
 #include <QSoundEffect>
 #include <QUrl>
@@ -6,7 +7,7 @@
 QtSounds::QtSounds(QObject* owner, const std::array<std::filesystem::path, 3>& files) {
     for (size_t i = 0; i < players_.size(); ++i) {
         players_[i] = new QSoundEffect(owner);
-        players_[i]->setSource(QUrl::fromLocalFile(QString::fromStdString(files[i].string())));
+        players_[i]->setSource(QUrl::fromLocalFile(toQString(files[i])));
     }
 }
 

@@ -10,8 +10,9 @@
 
 class QObject;
 
-// The module's file name in the program folder.
-inline constexpr const char* SoundsModuleFile = "potoran_sounds.so";
+// The module's name in the program folder; QLibrary adds the platform's
+// suffix (.so, .dll).
+inline constexpr const char* SoundsModuleFile = "potoran_sounds";
 inline constexpr const char* SoundsModuleEntry = "potoranOpenSounds";
 
 // Opens the three players (right, wrong, right after a miss) as children of

@@ -1,4 +1,5 @@
 #include "surface_overlay.h"
+#include "path_text.h"
 
 #include "colour.h"
 #include "picture_file.h"
@@ -29,7 +30,7 @@ QColor SurfaceOverlay::canvasBrush() {
 }
 
 const QPixmap& SurfaceOverlay::bitmap(const SurfaceOp& op) {
-    const QString key = QString::fromStdString(op.bitmapPath.string());
+    const QString key = toQString(op.bitmapPath);
     auto it = bitmaps_.find(key);
     if (it == bitmaps_.end()) {
         // Kept here, so not in QPixmap's file cache as well.
