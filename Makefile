@@ -13,7 +13,9 @@ build: configure
 run: build
 	$(BUILD)/potoran/potoran
 
-test: build
+test: configure
+	cmake -S . -B $(BUILD) -DBUILD_TESTING=ON -DPOTORAN_REQUIRE_TESTS=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 clean:

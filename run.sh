@@ -2,5 +2,5 @@
 # Installs what is missing, builds, and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps
+scripts/install-deps build
 make run

@@ -9,7 +9,7 @@ PACKAGE_NEEDS := libqt6widgets6 libqt6multimedia6 libqt6gui6 libqt6core6 \
 .PHONY: package
 
 package:
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target potoran potoran_data potoran_manual
 	rm -f $(PACKAGE_BUILD)/potoran_*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB

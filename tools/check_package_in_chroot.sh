@@ -4,7 +4,11 @@
 # slow for CI (a debootstrap and a few hundred MiB of packages); run it by
 # hand as root after `make package`:
 #
-#   tools/check_package_in_chroot.sh [package.deb] [work folder]
+#   tools/check_package_in_chroot.sh [package.deb] [work folder] [older package.deb]
+#
+# With an older package, that one is installed and started first, the learner
+# writes files, and the package under test is installed over it: the upgrade
+# a learner meets.
 #
 # The work folder (default /var/tmp/potoran-chroot) keeps the bare
 # debootstrap result in base/ for the next run; every run installs into a
@@ -16,10 +20,12 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 deb=${1:-$(ls "$repo"/build-package/potoran_*.deb 2>/dev/null | head -n 1)}
 work=${2:-/var/tmp/potoran-chroot}
+old_deb=${3:-}
 mirror=${MIRROR:-http://deb.debian.org/debian}
 [ -f "$deb" ] || { echo "No package: run 'make package' first, or name the .deb" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || { echo "Run as root (debootstrap, chroot, mount)" >&2; exit 1; }
 deb=$(realpath "$deb")
+[ -z "$old_deb" ] || old_deb=$(realpath "$old_deb")
 base=$work/base
 root=$work/root
 mkdir -p "$work"
@@ -85,11 +91,14 @@ as_learner() {
     HOME=/home/learner USER=learner DISPLAY="$display" "$@"
 }
 
-step "apt-get install ./$(basename "$deb") (its Depends only, no recommends)"
+first_deb=${old_deb:-$deb}
+step "apt-get install ./$(basename "$first_deb") (its Depends only, no recommends)"
 cp "$deb" "$root/tmp/"
+[ -z "$old_deb" ] || cp "$old_deb" "$root/tmp/old-$(basename "$old_deb")"
+[ -z "$old_deb" ] || first_deb=$root/tmp/old-$(basename "$old_deb")
 in_root apt-get update -qq >"$work/apt.log" 2>&1
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-  "/tmp/$(basename "$deb")" >>"$work/apt.log" 2>&1 || { tail -30 "$work/apt.log" >&2; exit 1; }
+  "/tmp/$(basename "$first_deb")" >>"$work/apt.log" 2>&1 || { tail -30 "$work/apt.log" >&2; exit 1; }
 echo "packages set up: $(grep -c '^Setting up' "$work/apt.log")"
 in_root dpkg -s potoran | grep -E '^(Status|Version|Depends):'
 
@@ -174,30 +183,33 @@ start_program() {
 
 copy=/home/learner/.local/share/potoran
 learner_state() { # what must survive an upgrade
-  in_root sh -c "cd $copy && md5sum font.txt checked.txt UserFile/*"
+  in_root sh -c "cd $copy && md5sum font.txt checked.txt notes.txt UserFile/* 2>/dev/null"
 }
 
 start_program first-start
-step "the learner's copy after the first start"
-in_root stat -c '%n: %F, owner %U, mode %a' /opt/potoran/potoran "$copy/potoran" \
-  "$copy/font.txt" "$copy/checked.txt" "$copy/UserFile"
-in_root cmp /opt/potoran/potoran "$copy/potoran" && echo "executable: a real copy of /opt/potoran/potoran"
-in_root sh -c "find $copy -type f | wc -l" | xargs echo "files in the copy:"
+step "the learner's folder after the first start"
+in_root sh -c "cd $copy && find . | sort" | sed 's/^/  /'
+echo "learner's folder: $(in_root du -sk "$copy" | cut -f1) KiB"
 echo "program messages:"
 sed 's/^/  /' "$work/first-start.log"
 
-step "the learner writes; the package is reinstalled (dpkg replaces every file, as an upgrade does)"
-as_learner sh -c "printf 'my own set\r\n' >$copy/UserFile/mine.txt && printf 'K21\r\n' >$copy/checked.txt"
+step "the learner writes; then $( [ -n "$old_deb" ] && echo "the package under test is installed over the older one" || echo "the package is reinstalled (dpkg replaces every file, as an upgrade does)")"
+as_learner sh -c "mkdir -p $copy/UserFile && printf 'my own set\r\n' >$copy/UserFile/mine.txt && printf 'K21\r\n' >$copy/checked.txt && printf 'kept\n' >$copy/notes.txt"
 before=$(learner_state)
-stamp_before=$(in_root cat "$copy/.installed-from")
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall \
-  "/tmp/$(basename "$deb")" >>"$work/apt.log" 2>&1
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends --reinstall \
+  "/tmp/$(basename "$deb")" >>"$work/apt.log" 2>&1 || { tail -30 "$work/apt.log" >&2; exit 1; }
 start_program after-upgrade
 [ "$(learner_state)" = "$before" ] || { echo "FAILED: the learner's files changed" >&2; exit 1; }
 echo "learner's files unchanged:"
 echo "$before" | sed 's/^/  /'
-[ "$(in_root cat "$copy/.installed-from")" != "$stamp_before" ] ||
-  { echo "FAILED: the program files were not refreshed" >&2; exit 1; }
-echo "program files refreshed from the reinstalled package"
+left=$(in_root sh -c "cd $copy && ls -A | sort | tr '\n' ' '")
+[ "$left" = "UserFile checked.txt font.txt notes.txt " ] ||
+  { echo "FAILED: the learner's folder holds more than the learner's files: $left" >&2; exit 1; }
+echo "learner's folder: $left($(in_root du -sk "$copy" | cut -f1) KiB)"
+
+step "apt-get remove potoran leaves the learner's folder alone"
+in_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y potoran >>"$work/apt.log" 2>&1
+[ "$(learner_state)" = "$before" ] || { echo "FAILED: removing the package touched the learner's files" >&2; exit 1; }
+[ ! -e "$root/opt/potoran/potoran" ] || { echo "FAILED: the program is still installed" >&2; exit 1; }
 
 echo "OK: installed in a clean Debian 12 root and started; screens in $work/*.png"
