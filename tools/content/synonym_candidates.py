@@ -8,7 +8,8 @@ speech that fit the question's cue: same first letter, same letter count.
 WordNet misses pairs that only Japanese joins (fine and fair for 晴れた), so
 where the reference English-Japanese dictionary is present it adds the common
 words (CEFR-J headwords, or the project's word lists) that fit the cue and
-whose main glosses (『...』) hold a term of the question's meaning. A
+one of whose glosses, main (『...』) or not, is a term of the question's meaning
+(delay and defer for 延期する). A
 person then reads each pair and records a decision in synonym_review.tsv:
 
     SET<TAB>QUESTION<TAB>ANSWER<TAB>CANDIDATE<TAB>DECISION<TAB>FINGERPRINT<TAB>NOTE
@@ -118,14 +119,24 @@ def common_words(cefr_path):
 
 
 def main_glosses(dictionary_path, common):
-    """{word: set of the dictionary's main glosses 『...』} for the common words."""
+    """{word: set of the dictionary's glosses} for the common words: every item
+    between "/", "," and ";" with its notes in brackets left out, the main
+    glosses 『...』 included."""
     glosses = {}
     with open(dictionary_path, encoding="utf-8", errors="replace") as f:
         for line in f:
             head, _, text = line.rstrip("\n").partition("\t")
             if head.isalpha() and head.islower() and head in common:
-                glosses[head] = set(re.findall("『([^』]+)』", text))
+                glosses[head] = gloss_items(text)
     return glosses
+
+
+def gloss_items(text):
+    """The glosses of one dictionary entry, notes such as (…), 《…》, 〈…〉 left out."""
+    main = set(re.findall("『([^』]+)』", text))
+    bare = re.sub(r"《[^》]*》|〈[^〉]*〉|\([^)]*\)|（[^）]*）|\{[^}]*\}|\[[^\]]*\]", "",
+                  text).replace("『", "").replace("』", "")
+    return main | {t.strip() for t in re.split("[/,;]", bare) if len(t.strip()) >= 2}
 
 
 def meaning_terms(meaning):

@@ -18,6 +18,7 @@ import check_idioms  # noqa: E402
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "wordlists"))
 import check_wordlists  # noqa: E402
 import set_format as sf  # noqa: E402
+import synonym_candidates  # noqa: E402
 import validate_sets  # noqa: E402
 
 PILOT = os.path.join(HERE, "jhword", "tang101.tsv")
@@ -59,6 +60,13 @@ class CueAndMask(unittest.TestCase):
 
     def test_masking_touches_the_whole_word_only(self):
         self.assertEqual(sf.mask_word_in("I educate my cat.", "cat"), "I educate my c__.")
+
+    def test_synonym_glosses_include_the_minor_ones_without_notes(self):
+        # defer's 延期する is no main gloss, yet it is what pairs defer with delay
+        items = synonym_candidates.gloss_items(
+            "…を『延ばす』,延期する(postpone) / 《defer to》(人に)従う;〈人〉を待たせる")
+        self.assertTrue({"延ばす", "延期する", "従う", "を待たせる"} <= items, items)
+        self.assertFalse([i for i in items if "(" in i or "《" in i or "『" in i], items)
 
 
 class GeneratorRows(unittest.TestCase):
