@@ -103,58 +103,47 @@ class SetInfo:
                 "rewrite": REWRITE_INSTRUCTION}.get(self.kind, GRAMMAR_INSTRUCTION)
 
 
-def _grammar_sets():
-    rows = [
-        ("jhgram", "Tango01.txt", "様々な疑問文(1年）"),
-        ("jhgram", "tango02.txt", "様々な否定文(1年）"),
-        ("jhgram", "tango03.txt", "疑問文と否定文(1年）"),
-    ]
-    rows += [("jhgram", "tango%02d.txt" % (4 + i), "基本問題集（%s）" % wide_number(i + 1))
-             for i in range(5)]
-    rows += [
-        ("jhgram", "tango11.txt", "過去形の文(2年）"),
-        ("jhgram", "tango12.txt", "様々な疑問文(2年）"),
-        ("jhgram", "tango13.txt", "受動態の文"),
-        ("jhgram", "tango14.txt", "重要な連語（１）"),
-        ("jhgram", "tango15.txt", "重要な連語（２）"),
-    ]
-    rows += [("jhgram", "tango%d.txt" % (16 + i), "基本問題集（%s）" % wide_number(i + 1))
-             for i in range(3)]
-    rows += [
-        ("jhgram", "tango21.txt", "重要な連語集"),
-        ("jhgram", "tango22.txt", "現在完了形"),
-        ("jhgram", "tango23.txt", "文の書き換え"),
-    ]
-    rows += [("jhgram", "tango%d.txt" % (24 + i), "重要な英文（%s）" % wide_number(i + 1))
-             for i in range(3)]
-    rows += [("highexam", "tango%d.txt" % (33 + i), "文の書き換え（%s）" % wide_number(i + 1))
-             for i in range(4)]
-    rows += [("highexam", "tango%d.txt" % (31 + i), "大学入試問題集（%s）" % wide_number(i + 1))
-             for i in range(2)]
-    rows += [("semi", "tango%d.txt" % (51 + i), "重要ｲﾃﾞｨｵﾑ（%s）" % wide_number(i + 1))
-             for i in range(9)]
-    rows += [("semi", "tango%d.txt" % (60 + i), "重要ｲﾃﾞｨｵﾑ（%s）" % wide_number(i + 1))
-             for i in range(15)]
-    return [SetInfo(*row) for row in rows]
+CATALOGUE_TSV = os.path.join(REPO_DIR, "catalogue", "catalogue.tsv")
 
 
-def _vocab_sets():
-    sets = []
-    for year, first_file, count in ((1, 101, 10), (2, 111, 10), (3, 121, 5)):
-        for i in range(count):
-            sets.append(SetInfo("jhword", "tang%d.txt" % (first_file + i),
-                                "中学%d年（%s）" % (year, wide_number(i + 1)),
-                                "jh", "jh%d.txt" % year, QUESTIONS * i))
-    for n in range(1, 31):
-        sets.append(SetInfo("TOEIC700", "TOEIC700_%03d.txt" % n, "TOEIC700点英単語(%d)" % n,
-                            "700", "toeic700.txt", QUESTIONS * (n - 1)))
-    for n in range(1, 98):
-        sets.append(SetInfo("TOEIC550", "TOEIC550_%02d.txt" % n, "TOEIC550点英単語(%d)" % n,
-                            "550", "toeic550.txt", QUESTIONS * (n - 1)))
+def _catalogue_entries():
+    """(folder, file name, caption) of every entry of catalogue/catalogue.tsv,
+    the program's own list of its sets, in menu order."""
+    entries = []
+    with open(CATALOGUE_TSV, encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            fields = line.split("\t")
+            if fields[0] == "entry":
+                folder, name = fields[4].split("\\")
+                entries.append((folder, name, fields[3]))
+    return entries
+
+
+def _vocab_info(folder, name, caption):
+    """A vocabulary set's level, word list and first word, from its file name."""
+    number = int(re.search(r"(\d+)\.txt$", name).group(1))
+    if folder == "jhword":
+        year = (number - 101) // 10 + 1
+        return SetInfo(folder, name, caption, "jh", "jh%d.txt" % year,
+                       QUESTIONS * ((number - 101) % 10))
+    level = folder[len("TOEIC"):]
+    return SetInfo(folder, name, caption, level, "toeic%s.txt" % level,
+                   QUESTIONS * (number - 1))
+
+
+def _all_sets():
+    entries = _catalogue_entries()
+    sets = [SetInfo(*e) for e in entries if e[0] in SENTENCE_FOLDERS]
+    # Vocabulary sets by list, each list in its own order.
+    for folder in VOCAB_FOLDERS:
+        sets += [_vocab_info(*e) for e in entries if e[0] == folder]
     return sets
 
 
-ALL_SETS = _grammar_sets() + _vocab_sets()
+ALL_SETS = _all_sets()
 SETS_BY_PATH = {s.relpath: s for s in ALL_SETS}
 
 
