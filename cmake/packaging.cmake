@@ -26,11 +26,16 @@ endforeach()
 install(FILES ${packaging_dir}/learner-files-in-home
         DESTINATION . COMPONENT desktop EXCLUDE_FROM_ALL)
 # Debian's copyright and changelog.
-configure_file(${packaging_dir}/changelog.in ${CMAKE_BINARY_DIR}/changelog.Debian @ONLY)
-execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog.Debian)
+# A version without a Debian revision is a native package: changelog.gz.
+configure_file(${packaging_dir}/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
+execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog)
+configure_file(${packaging_dir}/potoran.1 ${CMAKE_BINARY_DIR}/potoran.1 COPYONLY)
+execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/potoran.1)
+install(FILES ${CMAKE_BINARY_DIR}/potoran.1.gz
+        DESTINATION /usr/share/man/man1 COMPONENT desktop EXCLUDE_FROM_ALL)
 install(FILES ${packaging_dir}/copyright
         DESTINATION /usr/share/doc/potoran COMPONENT desktop EXCLUDE_FROM_ALL)
-install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION /usr/share/doc/potoran COMPONENT desktop EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
