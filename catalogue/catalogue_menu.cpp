@@ -64,7 +64,7 @@ void Catalogue::chooseEntry(const MenuItem& entry, const MenuItem& group) {
     st.QuestionList = loadSetFile(drill_.programDir().resolve(entry.file), entry.file);
     st.CurrentBase = 2;
     drill_.form.Caption = group.entryPrefix.value_or("") +
-                          cp932::decode(lineAt(st.QuestionList, 0)) + "  " + entryFileName(entry);
+                          cp932::excerpt(lineAt(st.QuestionList, 0)) + "  " + entryFileName(entry);
     drill_.BeginPass();
     st.LoadedBy = entry.name;
 }
