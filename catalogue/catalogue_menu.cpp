@@ -46,12 +46,15 @@ void Catalogue::openGroup(const MenuItem& group) {
     if (!group.readsMarks) {
         return;
     }
-    const LineList lines = readMarks(drill_.programDir());
+    std::vector<std::string> entries;
     for (const MenuItem& item : group.children) {
-        // Marks are only ever added; an entry not found keeps its mark.
-        if (item.kind == MenuKind::Entry && marked(lines, item.name)) {
-            drill_.form.Checked[item.name] = true;
+        if (item.kind == MenuKind::Entry) {
+            entries.push_back(item.name);
         }
+    }
+    // Marks are only ever added; an entry not found keeps its mark.
+    for (const std::string& name : readMarks(drill_.programDir(), entries)) {
+        drill_.form.Checked[name] = true;
     }
 }
 

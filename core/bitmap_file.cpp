@@ -4,10 +4,9 @@
 #include "file_bytes.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& shownName) {
-    const auto head = readFileBytes(path, 26);
+    const auto head = readFileHead(path, 26);
     if (!head || head->size() < 26 || (*head)[0] != 'B' || (*head)[1] != 'M') {
         throw FileOpenError(shownName);
     }
@@ -18,9 +17,22 @@ BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& 
                                          static_cast<std::uint32_t>(h[at + 2]) << 16 |
                                          static_cast<std::uint32_t>(h[at + 3]) << 24);
     };
-    std::int32_t headerSize = le32(14);
-    if (headerSize == 12) { // OS/2 core header: 16-bit sizes
-        return {h[18] | h[19] << 8, h[20] | h[21] << 8};
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    if (le32(14) == 12) { // OS/2 core header: 16-bit sizes
+        width = h[18] | h[19] << 8;
+        height = h[20] | h[21] << 8;
+    } else {
+        width = le32(18);
+        height = le32(22); // negative for rows stored top-down
+        if (height < 0) {
+            height = -height;
+        }
     }
-    return {le32(18), std::abs(le32(22))};
+    // The header is trusted for nothing: a size a picture of the drill could
+    // never have would cover the strip and the marks it is drawn over.
+    if (width <= 0 || height <= 0 || width > MaxBitmapSide || height > MaxBitmapSide) {
+        throw FileOpenError(shownName);
+    }
+    return {static_cast<int>(width), static_cast<int>(height)};
 }

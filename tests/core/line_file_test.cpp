@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 TEST(LineReader, EveryLineEnding) {
     EXPECT_EQ(splitLines("a\r\nb\r\n"), (LineList{"a", "b"}));
     EXPECT_EQ(splitLines("a\rb\nc"), (LineList{"a", "b", "c"}));
@@ -91,11 +93,39 @@ TEST(FileBytes, WholeOrHeadNulsKeptNothingWhenUnreadable) {
     const std::string bytes = std::string("BM\0\x01\x02", 5) + std::string(40000, 'x');
     dir.write("a.bin", bytes);
     EXPECT_EQ(readFileBytes(dir.root() / "a.bin"), bytes);
-    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", 4), bytes.substr(0, 4));
-    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", 0), std::string());
+    EXPECT_EQ(readFileHead(dir.root() / "a.bin", 4), bytes.substr(0, 4));
+    EXPECT_EQ(readFileHead(dir.root() / "a.bin", 0), std::string());
+    // Larger than allowed: refused, not cut.
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", bytes.size()), bytes);
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", bytes.size() - 1), std::nullopt);
     dir.write("empty.txt", "");
     EXPECT_EQ(readFileBytes(dir.root() / "empty.txt"), std::string());
     EXPECT_EQ(readFileBytes(dir.root() / "missing.txt"), std::nullopt);
     std::filesystem::create_directory(dir.root() / "folder");
     EXPECT_EQ(readFileBytes(dir.root() / "folder"), std::nullopt);
+    // Only regular files: a FIFO without a writer would block the window, a
+    // link to /dev/zero would fill the memory.
+    ASSERT_EQ(::mkfifo(dir.path("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.path("zero"));
+    for (const char* name : {"fifo", "zero"}) {
+        EXPECT_EQ(readFileBytes(dir.path(name)), std::nullopt) << name;
+        EXPECT_EQ(readFileHead(dir.path(name), 26), std::nullopt) << name;
+    }
+    // Files under /proc report size 0 and are still read whole.
+    EXPECT_NE(readFileBytes("/proc/self/status").value_or("").find("Pid:"), std::string::npos);
+}
+
+TEST(FileLimits, OutsideFilesOverTheirLimitOrNotRegularAreRefused) {
+    TempProgramDir dir;
+    dir.write("big.txt", std::string(MaxSetFileBytes + 1, '\n'));
+    EXPECT_THROW(loadSetFile(dir.path("big.txt"), "big.txt"), FileOpenError);
+    dir.write("fits.txt", "title\n" + std::string(MaxSetFileBytes - 7, 'x') + "\n");
+    EXPECT_NO_THROW(loadSetFile(dir.path("fits.txt"), "fits.txt"));
+    ASSERT_EQ(::mkfifo(dir.path("fifo.txt").c_str(), 0644), 0);
+    try {
+        loadSetFile(dir.path("fifo.txt"), "fifo.txt");
+        FAIL();
+    } catch (const FileOpenError& e) {
+        EXPECT_STREQ(e.what(), "ファイル fifo.txt は開けません");
+    }
 }
