@@ -58,6 +58,40 @@ TEST(LineWriter, AFailedWriteLeavesTheOldFileWhole) {
     }
 }
 
+TEST(LineWriter, WritesThroughLinksKeepsModeAndOwnerRefusesOddTargets) {
+    namespace fs = std::filesystem;
+    TempProgramDir dir;
+    dir.write("real/font.txt", "old\r\n");
+    ::chmod(dir.path("real/font.txt").c_str(), 0640);
+    ASSERT_EQ(::chown(dir.path("real/font.txt").c_str(), 65534, 65534), 0);
+    fs::create_symlink("real/font.txt", dir.path("link.txt"));
+    FileWriter::writeLines(dir.path("link.txt"), {"new"}, "link.txt");
+    EXPECT_TRUE(fs::is_symlink(dir.path("link.txt")));
+    EXPECT_EQ(dir.read("real/font.txt"), "new\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.path("real/font.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path("real")), {}), 1);
+
+    // A FIFO, a device or a folder in the target's place is refused before
+    // anything is written, and the FIFO never blocks the write.
+    ASSERT_EQ(::mkfifo(dir.path("fifo.txt").c_str(), 0644), 0);
+    fs::create_symlink("/dev/null", dir.path("null.txt"));
+    fs::create_directory(dir.path("folder.txt"));
+    for (const char* name : {"fifo.txt", "null.txt", "folder.txt"}) {
+        try {
+            FileWriter::writeLines(dir.path(name), {"x"}, name);
+            ADD_FAILURE() << name;
+        } catch (const FileOpenError& e) {
+            EXPECT_EQ(e.what(), "ファイル " + std::string(name) + " は開けません");
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.path("fifo.txt")));
+    EXPECT_TRUE(fs::is_symlink(dir.path("null.txt")));
+}
+
 TEST(SetLoader, ReadsRefusesAndReports) {
     TempProgramDir dir;
     dir.writeLines("jhgram/Tango01.txt", numberedSet(32));
