@@ -13,6 +13,6 @@ struct BitmapSize {
 constexpr int MaxBitmapSide = 4096;
 
 // Reads the size from the BMP header; throws FileOpenError when the file is
-// missing, is not a regular file or not a bitmap, or claims a side that is not
-// within 1..MaxBitmapSide.
+// missing, is not a regular file or not a bitmap, claims a side that is not
+// within 1..MaxBitmapSide, or is too short for the uncompressed rows it claims.
 BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& shownName);

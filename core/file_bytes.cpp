@@ -29,11 +29,14 @@ class Fd {
 // refused, also one that grows while it is read (files under /proc report
 // size 0, so the size from fstat alone cannot tell).
 std::optional<std::string> readRegular(const std::filesystem::path& path, std::size_t want,
-                                       bool refuseLonger) {
+                                       bool refuseLonger, std::uintmax_t* fileSize = nullptr) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return std::nullopt;
+    }
+    if (fileSize) {
+        *fileSize = static_cast<std::uintmax_t>(st.st_size);
     }
     if (refuseLonger && static_cast<std::uintmax_t>(st.st_size) > want) {
         return std::nullopt;
@@ -74,6 +77,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
     return readRegular(path, maxSize, true);
 }
 
-std::optional<std::string> readFileHead(const std::filesystem::path& path, std::size_t count) {
-    return readRegular(path, count, false);
+std::optional<std::string> readFileHead(const std::filesystem::path& path, std::size_t count,
+                                        std::uintmax_t* fileSize) {
+    return readRegular(path, count, false, fileSize);
 }

@@ -8,6 +8,7 @@
 // data arrives and a link to /dev/zero never fills the memory.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <optional>
@@ -22,5 +23,6 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path,
                                          std::size_t maxSize = NoSizeLimit);
 
 // The first `count` bytes (fewer when the file is shorter), under the same
-// rules.
-std::optional<std::string> readFileHead(const std::filesystem::path& path, std::size_t count);
+// rules; `fileSize`, when given, gets the size of the whole file.
+std::optional<std::string> readFileHead(const std::filesystem::path& path, std::size_t count,
+                                        std::uintmax_t* fileSize = nullptr);

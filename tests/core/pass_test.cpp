@@ -260,6 +260,7 @@ TEST(Presentation, HostileBitmapHeadersAreUnreadable) {
     h.folder.write("wrong.bmp", withSize(60000, 60000));
     h.folder.write("right.bmp", withSize(5, INT32_MIN));
     h.folder.write("image/01.BMP", withSize(-5, 6));
+    h.folder.write("image/02.BMP", withSize(4000, 4000)); // the rows are not there
     std::filesystem::remove(h.folder.path("kesu.bmp"));
     ASSERT_EQ(::mkfifo(h.folder.path("kesu.bmp").c_str(), 0644), 0);
     h.load(numberedSet(3));
@@ -271,6 +272,7 @@ TEST(Presentation, HostileBitmapHeadersAreUnreadable) {
     EXPECT_EQ(h.dialogs.errors(), (std::vector<std::string>{"ファイル kesu.bmp は開けません",
                                                             "ファイル image\\01.BMP は開けません",
                                                             "ファイル right.bmp は開けません",
+                                                            "ファイル image\\02.BMP は開けません",
                                                             "ファイル wrong.bmp は開けません"}));
     // Stored top-down (a negative height) a bitmap is fine.
     h.folder.write("right.bmp", withSize(5, -6));
