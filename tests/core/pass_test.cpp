@@ -117,6 +117,19 @@ TEST(Pass, ReaskQueuesOnlyMissedQuestions) {
     EXPECT_TRUE(r.dialogs.saw("info: これからは練習モードです。"));
 }
 
+TEST(Pass, MegabyteLinesAreShownCutAndKeptWhole) {
+    DrillHarness h;
+    LineList set = numberedSet(1);
+    const std::string huge = std::string(1023, 'i') + cp932::sj("長") + std::string(1000000, 'x');
+    set[1] = set[2] = set[3] = set[4] = huge;
+    h.load(set);
+    for (const Control* c :
+         {&h.form().ShadowLabel2, &h.form().tangodisp, &h.form().imidisp, &h.form().imidisp2}) {
+        EXPECT_EQ(c->text, std::string(1023, 'i'));
+    }
+    EXPECT_EQ(h.state().QuestionList, set);
+}
+
 TEST(Pass, EmptyOrTitleOnlyListShowsNothing) {
     DrillHarness h;
     h.load({"title", "instruction"});
