@@ -21,7 +21,11 @@ BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& 
     std::int64_t height = 0;
     std::int64_t bits = 0;
     std::int64_t compression = 0;
-    if (le32(14) == 12) { // OS/2 core header: 16-bit sizes
+    const bool core = le32(14) == 12; // OS/2 core header: 16-bit sizes
+    if (!core && head->size() < 34) {
+        throw FileOpenError(shownName); // the header ends before its fields
+    }
+    if (core) {
         width = le16(18);
         height = le16(20);
         bits = le16(24);
@@ -41,11 +45,18 @@ BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& 
     }
     // Uncompressed rows must be in the file, or a short file claiming a large
     // picture would still blank what lies under it. Sizes fit in 64 bits:
-    // 4096 x 4096 pixels of at most 65535 bits.
-    if (compression == 0) {
+    // 4096 x 4096 pixels of at most 32 bits.
+    const bool runLengths = compression == 1 || compression == 2; // RLE8, RLE4
+    const bool plain = compression == 0 || compression == 3;      // RGB, bit fields
+    const bool bitsKnown =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    if (!bitsKnown || !(plain || runLengths)) {
+        throw FileOpenError(shownName);
+    }
+    if (plain) {
         const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
         const auto offset = static_cast<std::uint32_t>(le32(10));
-        if (bits == 0 || offset + static_cast<std::uintmax_t>(rowBytes * height) > fileSize) {
+        if (offset + static_cast<std::uintmax_t>(rowBytes * height) > fileSize) {
             throw FileOpenError(shownName);
         }
     }

@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzFailure("a bitmap size out of bounds was accepted");
         }
         // At least one bit per pixel of the rows claimed, unless compressed.
-        const bool compressed = bytes.size() >= 34 && intAt(bytes, 14) != 12 && intAt(bytes, 30);
+        const int compression = intAt(bytes, 14) != 12 ? intAt(bytes, 30) : 0;
+        const bool compressed = compression == 1 || compression == 2;
         if (!compressed &&
             static_cast<std::uint64_t>(s.width) * static_cast<std::uint64_t>(s.height) >
                 8 * static_cast<std::uint64_t>(bytes.size())) {
