@@ -92,6 +92,34 @@ TEST(LineWriter, WritesThroughLinksKeepsModeAndOwnerRefusesOddTargets) {
     EXPECT_TRUE(fs::is_symlink(dir.path("null.txt")));
 }
 
+// Root may write any file: CI runs this again as nobody (see CMakeLists).
+TEST(LineWriter, UnprivilegedRefusalsLeaveEverythingWhole) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write any file";
+    }
+    namespace fs = std::filesystem;
+    TempProgramDir dir;
+    dir.write("real/locked.txt", "old\r\n");
+    ::chmod(dir.path("real/locked.txt").c_str(), 0444);
+    fs::create_symlink("real/locked.txt", dir.path("link.txt"));
+    for (const char* name : {"real/locked.txt", "link.txt"}) {
+        EXPECT_THROW(FileWriter::writeLines(dir.path(name), {"new"}, name), FileCreateError);
+    }
+    EXPECT_EQ(dir.read("real/locked.txt"), "old\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir.path("link.txt")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path("real")), {}), 1);
+
+    // A file of ours keeps its unusual mode; an unreadable one is refused.
+    dir.write("mine.txt", "x\r\n");
+    ::chmod(dir.path("mine.txt").c_str(), 0604);
+    FileWriter::writeLines(dir.path("mine.txt"), {"y"}, "mine.txt");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.path("mine.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    ::chmod(dir.path("mine.txt").c_str(), 0);
+    EXPECT_THROW(loadSetFile(dir.path("mine.txt"), "mine.txt"), FileOpenError);
+}
+
 TEST(SetLoader, ReadsRefusesAndReports) {
     TempProgramDir dir;
     dir.writeLines("jhgram/Tango01.txt", numberedSet(32));
