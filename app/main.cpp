@@ -6,6 +6,7 @@
 #include "about_box.h"
 #include "about_box1.h"
 #include "classic_look.h"
+#include "file_writer.h"
 #include "main_window.h"
 #include "path_text.h"
 #include "picture_file.h"
@@ -19,6 +20,9 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    // Under a file-size limit any write (ours, or Qt's caches) fails with
+    // EFBIG instead of killing the program.
+    FileWriter::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     classic::useClassicFonts();
     // The learner's files stay beside a build; an installed program keeps

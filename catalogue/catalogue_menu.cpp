@@ -46,12 +46,15 @@ void Catalogue::openGroup(const MenuItem& group) {
     if (!group.readsMarks) {
         return;
     }
-    const LineList lines = readMarks(drill_.programDir());
+    std::vector<std::string> entries;
     for (const MenuItem& item : group.children) {
-        // Marks are only ever added; an entry not found keeps its mark.
-        if (item.kind == MenuKind::Entry && marked(lines, item.name)) {
-            drill_.form.Checked[item.name] = true;
+        if (item.kind == MenuKind::Entry) {
+            entries.push_back(item.name);
         }
+    }
+    // Marks are only ever added; an entry not found keeps its mark.
+    for (const std::string& name : readMarks(drill_.programDir(), entries)) {
+        drill_.form.Checked[name] = true;
     }
 }
 
@@ -64,7 +67,7 @@ void Catalogue::chooseEntry(const MenuItem& entry, const MenuItem& group) {
     st.QuestionList = loadSetFile(drill_.programDir().resolve(entry.file), entry.file);
     st.CurrentBase = 2;
     drill_.form.Caption = group.entryPrefix.value_or("") +
-                          cp932::decode(lineAt(st.QuestionList, 0)) + "  " + entryFileName(entry);
+                          cp932::excerpt(lineAt(st.QuestionList, 0)) + "  " + entryFileName(entry);
     drill_.BeginPass();
     st.LoadedBy = entry.name;
 }

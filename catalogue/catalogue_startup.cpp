@@ -2,6 +2,7 @@
 #include "catalogue.h"
 
 #include "cp932.h"
+#include "file_writer.h"
 
 #include <cmath>
 
@@ -81,6 +82,11 @@ void Catalogue::FormCreate() {
     st.SecondsLeft = 20;
     f.Panel4.text = std::to_string(st.TimeLimit);
     f.ShadowLabel2.font.name = "Times New Roman";
+
+    // Writers killed half-way (a crash, a power cut) leave their temporary
+    // files in the learner's folders; nothing else ever removes them.
+    const ProgramDir& dir = drill_.programDir();
+    FileWriter::removeStaleTemporaries({dir.root(), dir.userFileDir()});
 
     st.SettingsList = readSettings(drill_.programDir());
     applySettings(st.SettingsList, f, &liveSettings_);

@@ -27,7 +27,7 @@ void put(LineList& lines, long index, std::int32_t value) {
 } // namespace
 
 LineList readSettings(const ProgramDir& dir) {
-    return readLineFile(dir.resolve(SettingsFileName), SettingsFileName);
+    return readLineFile(dir.resolve(SettingsFileName), SettingsFileName, MaxSettingsFileBytes);
 }
 
 void applySettings(const LineList& lines, Form& form, LiveLines* applied) {

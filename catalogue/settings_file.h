@@ -9,6 +9,7 @@
 #include "program_dir.h"
 
 #include <bitset>
+#include <cstddef>
 #include <initializer_list>
 
 inline constexpr const char* SettingsFileName = "font.txt";
@@ -26,7 +27,11 @@ inline void markLive(LiveLines& live, std::initializer_list<int> lines) {
     }
 }
 
-// Reads the whole file; FileOpenError when it is missing or unreadable.
+// 30 short lines; a larger file is damage and is refused, not laid out.
+constexpr std::size_t MaxSettingsFileBytes = 1 << 20;
+
+// Reads the whole file; FileOpenError when it is missing or unreadable, or
+// holds more than MaxSettingsFileBytes.
 LineList readSettings(const ProgramDir& dir);
 
 // Applies lines 1-25, 28 and 29 one attribute at a time, in the start-up

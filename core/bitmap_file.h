@@ -10,6 +10,9 @@ struct BitmapSize {
     int height = 0;
 };
 
+constexpr int MaxBitmapSide = 4096;
+
 // Reads the size from the BMP header; throws FileOpenError when the file is
-// missing or is not a bitmap.
+// missing, is not a regular file or not a bitmap, claims a side that is not
+// within 1..MaxBitmapSide, or is too short for the uncompressed rows it claims.
 BitmapSize readBitmapSize(const std::filesystem::path& path, const std::string& shownName);

@@ -134,4 +134,21 @@ size_t safeCut(std::string_view bytes, size_t maxBytes) {
     return i;
 }
 
+std::string excerpt(std::string_view bytes) {
+    const size_t cut = safeCut(bytes, QuoteBytes);
+    return cut == bytes.size() ? decode(bytes) : decode(bytes.substr(0, cut)) + "…";
+}
+
+std::string utf8Excerpt(std::string_view utf8) {
+    if (utf8.size() <= QuoteBytes) {
+        return std::string(utf8);
+    }
+    size_t cut = QuoteBytes;
+    // Back over continuation bytes to the start of the character cut through.
+    while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return std::string(utf8.substr(0, cut)) + "…";
+}
+
 } // namespace cp932

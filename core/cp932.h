@@ -31,4 +31,13 @@ bool isLeadByte(unsigned char byte);
 // double-byte character.
 std::size_t safeCut(std::string_view bytes, std::size_t maxBytes);
 
+// Outside text quoted in a message or a caption: at most QuoteBytes bytes, cut
+// on a character boundary and followed by "…" when cut. A megabyte quoted
+// whole freezes the window while the box lays it out.
+constexpr std::size_t QuoteBytes = 64;
+std::string excerpt(std::string_view bytes);
+
+// The same cut for text that is already UTF-8 (an exception's message).
+std::string utf8Excerpt(std::string_view utf8);
+
 } // namespace cp932

@@ -20,6 +20,13 @@
 // What becomes of a character typed into the answer field.
 enum class KeyAction { Insert, Backspace, Drop };
 
+// The display fields show a few lines of some fifty characters. A longer
+// line from a file is cut for display only (the list keeps it whole): laid
+// out by the window, a megabyte held it for seconds, and a megabyte of
+// words to wrap for minutes.
+constexpr std::size_t ShownLineBytes = 1024;
+std::string shownPart(const std::string& line);
+
 class Drill {
   public:
     Drill(const ProgramDir& dir, Dialogs& dialogs, Sounds& sounds, const Screen& screen);

@@ -2,10 +2,15 @@
 #include "drill.h"
 
 #include "bitmap_file.h"
+#include "cp932.h"
 #include "errors.h"
 
 Drill::Drill(const ProgramDir& dir, Dialogs& dialogs, Sounds& sounds, const Screen& screen)
     : dir_(dir), dialogs_(dialogs), sounds_(sounds), screen_(screen), dispatcher_(dialogs) {}
+
+std::string shownPart(const std::string& line) {
+    return line.substr(0, cp932::safeCut(line, ShownLineBytes));
+}
 
 void Drill::blankStrip() {
     const int x0 = 0 - state.StripDX;
@@ -18,7 +23,7 @@ void Drill::BeginPass() {
     sounds_.prepare();
     const auto& list = state.QuestionList;
     if (hasQuestion(list)) {
-        form.ShadowLabel2.text = list[1];
+        form.ShadowLabel2.text = shownPart(list[1]);
         blankStrip();
         state.Position = 1;
         const int count = questionCount(list);

@@ -83,11 +83,12 @@ void Drill::ShowQuestion() {
         return;
     }
     form.Bangodisp.text = std::to_string(questionNumberOf(state.CurrentBase));
-    form.tangodisp.text = lineAt(list, state.CurrentBase);
-    form.imidisp.text = lineAt(list, state.CurrentBase + 1);
-    form.imidisp2.text = lineAt(list, state.CurrentBase + 2);
-    const int size =
-        questionFontSize(std::max(form.tangodisp.text.size(), form.imidisp.text.size()));
+    const std::string& line1 = lineAt(list, state.CurrentBase);
+    const std::string& line2 = lineAt(list, state.CurrentBase + 1);
+    form.tangodisp.text = shownPart(line1);
+    form.imidisp.text = shownPart(line2);
+    form.imidisp2.text = shownPart(lineAt(list, state.CurrentBase + 2));
+    const int size = questionFontSize(std::max(line1.size(), line2.size()));
     if (size != 0) {
         form.tangodisp.font.size = size;
         form.imidisp.font.size = size;

@@ -11,24 +11,24 @@ std::int32_t toInteger(const std::string& text) {
         ++i;
     }
     if (i == text.size()) {
-        throw NotIntegerError(cp932::decode(text));
+        throw NotIntegerError(cp932::excerpt(text));
     }
     std::int64_t value = 0;
     for (; i < text.size(); ++i) {
         char c = text[i];
         if (c < '0' || c > '9') {
-            throw NotIntegerError(cp932::decode(text));
+            throw NotIntegerError(cp932::excerpt(text));
         }
         value = value * 10 + (c - '0');
         if (value > 2147483648LL) {
-            throw NotIntegerError(cp932::decode(text));
+            throw NotIntegerError(cp932::excerpt(text));
         }
     }
     if (negative) {
         value = -value;
     }
     if (value > 2147483647LL) {
-        throw NotIntegerError(cp932::decode(text));
+        throw NotIntegerError(cp932::excerpt(text));
     }
     return static_cast<std::int32_t>(value);
 }

@@ -4,7 +4,7 @@
 #include "question_list.h"
 
 LineList loadSetFile(const std::filesystem::path& path, const std::string& shownName) {
-    LineList lines = readLineFile(path, shownName);
+    LineList lines = readLineFile(path, shownName, MaxSetFileBytes);
     int count = questionCount(lines);
     if (count > MaxQuestions) {
         throw SetTooLargeError(shownName, count);

@@ -1,9 +1,13 @@
 #include "surface.h"
 
 #include <algorithm>
+#include <cstdint>
 
 bool SurfaceOp::covers(const SurfaceOp& o) const {
-    return x <= o.x && y <= o.y && x + width >= o.x + o.width && y + height >= o.y + o.height;
+    // In 64 bits: far corners of operations near the int range must not wrap.
+    auto end = [](int start, int extent) { return std::int64_t{start} + extent; };
+    return x <= o.x && y <= o.y && end(x, width) >= end(o.x, o.width) &&
+           end(y, height) >= end(o.y, o.height);
 }
 
 void Surface::add(SurfaceOp op) {
@@ -49,7 +53,8 @@ void Surface::bitmap(int x, int y, int w, int h, const std::string& name,
 
 const SurfaceOp* Surface::topAt(int x, int y) const {
     for (auto it = ops_.rbegin(); it != ops_.rend(); ++it) {
-        if (x >= it->x && x < it->x + it->width && y >= it->y && y < it->y + it->height) {
+        if (x >= it->x && std::int64_t{x} - it->x < it->width && y >= it->y &&
+            std::int64_t{y} - it->y < it->height) {
             return &*it;
         }
     }

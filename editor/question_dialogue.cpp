@@ -40,7 +40,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
     showDraft(1);
     form.Memo2.text.clear();
 
-    line2 = input(stem + digits[1], cp932::decode(line1) + " の下の問題文を入力して下さい。");
+    line2 = input(stem + digits[1], cp932::excerpt(line1) + " の下の問題文を入力して下さい。");
     if (setClosedSince(lines)) {
         return Asked::SetClosed;
     }
@@ -50,7 +50,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
     showDraft(2);
 
     line3 = input(stem + digits[2],
-                  cp932::decode(line2) + " の下の問題文を入力して下さい。無い時は空白を。");
+                  cp932::excerpt(line2) + " の下の問題文を入力して下さい。無い時は空白を。");
     if (setClosedSince(lines)) {
         return Asked::SetClosed;
     }

@@ -91,7 +91,7 @@ void Editor::SakujoClick() {
     }
     const int base = s.CurrentBase;
     const Answer answer = drill_.dialogs().confirm(
-        cp932::decode(lineAt(s.QuestionList, base)) + "　の問題を削除します。", true);
+        cp932::excerpt(lineAt(s.QuestionList, base)) + "　の問題を削除します。", true);
     if (s.QuestionList.size() != lines) {
         // The pass ended and closed the set while the box was open.
         focusAnswer();

@@ -63,7 +63,7 @@ void Editor::YomikomiClick() {
         s.QuestionList = std::move(lines);
         s.CurrentFileName = path;
         s.CurrentBase = 2;
-        form.Caption = std::string(UserFileCaption) + " : " + cp932::decode(s.QuestionList[0]) +
+        form.Caption = std::string(UserFileCaption) + " : " + cp932::excerpt(s.QuestionList[0]) +
                        "   " + path.filename().string();
         drill_.BeginPass();
         break;

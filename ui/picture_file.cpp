@@ -1,16 +1,31 @@
 #include "picture_file.h"
 
-#include <QFile>
+#include "file_bytes.h"
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QFileInfo>
 #include <QImageReader>
 
+namespace {
+
+// Far above any picture the program ships; a larger file is not one of them.
+constexpr std::size_t MaxPictureBytes = 32u << 20;
+
+} // namespace
+
 QImage readPicture(const QString& file) {
-    // Opened here: a reader given a name it cannot open complains on the
-    // standard error, and a missing picture is an ordinary case (logo.bmp).
-    QFile device(file);
-    if (!device.open(QIODevice::ReadOnly)) {
+    // Read as a regular file only, without blocking (a FIFO in a picture's
+    // place must not stop the window). Opened here also because a reader
+    // given a name it cannot open complains on the standard error, and a
+    // missing picture is an ordinary case (logo.bmp).
+    const auto bytes = readFileBytes(file.toStdString(), MaxPictureBytes);
+    if (!bytes) {
         return QImage();
     }
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, QFileInfo(file).suffix().toLower().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();

@@ -1,7 +1,10 @@
 #include "catalogue_harness.h"
 #include "file_writer.h"
+#include "marks_file.h"
+#include "process_maps.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,7 +62,31 @@ TEST(Marks, MenusWithoutEntriesNeverReadTheFile) {
     std::filesystem::remove(h.folder.path("checked.txt"));
     std::filesystem::create_symlink(h.folder.path("nowhere"), h.folder.path("checked.txt"));
     h.click("K22Click");
-    EXPECT_EQ(h.dialogs.errors(), std::vector<std::string>(2, "ファイル checked.txt は開けません"));
+    // Nor is anything but a regular file read, or a file past the limit: a
+    // link to /dev/zero filled the memory, a FIFO blocked the window.
+    std::filesystem::remove(h.folder.path("checked.txt"));
+    std::filesystem::create_symlink("/dev/zero", h.folder.path("checked.txt"));
+    h.click("K22Click");
+    std::filesystem::remove(h.folder.path("checked.txt"));
+    ASSERT_EQ(::mkfifo(h.folder.path("checked.txt").c_str(), 0644), 0);
+    h.click("K22Click");
+    std::filesystem::remove(h.folder.path("checked.txt"));
+    h.folder.write("checked.txt", std::string(MaxMarksFileBytes + 1, '\n'));
+    h.click("K22Click");
+    EXPECT_EQ(h.dialogs.errors(), std::vector<std::string>(5, "ファイル checked.txt は開けません"));
+}
+
+TEST(Marks, ALargeFileIsReadWithoutKeepingItsLines) {
+    CatalogueHarness h;
+    h.start();
+    const std::size_t size = 15'000'000;
+    h.folder.write("checked.txt", std::string(size - 5, '\n') + "k21\r\n");
+    const long before = resetPeakMemoryKb();
+    h.click("K11Click");
+    const long growth = peakMemoryKb() - before;
+    EXPECT_TRUE(h.form().isChecked("K21"));
+    EXPECT_FALSE(h.form().isChecked("K12"));
+    EXPECT_LE(growth, static_cast<long>(4 * size / 1024)) << growth << " kB";
 }
 
 TEST(Marks, CompletingABuiltInSetMarksAndAppendsIt) {

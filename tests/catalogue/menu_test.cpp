@@ -51,6 +51,14 @@ TEST(Menu, ChoosingAnEntryLoadsItsFileSetsTheCaptionAndStartsTheDrill) {
     EXPECT_EQ(h.form().Caption, T + "中１英文法  様々な疑問文  Tango01.txt");
     EXPECT_EQ(h.state().LoadedBy, "K21");
 
+    // A title of a megabyte shows its first 64 bytes, never half a character.
+    LineList huge = numberedSet(2);
+    huge[0] = std::string(63, 'T') + sj("題") + std::string(1000000, 'x');
+    h.folder.writeLines("jhgram/tango01.txt", huge);
+    h.click("K11Click");
+    h.click("K21Click");
+    EXPECT_EQ(h.form().Caption, T + "中１英文法  " + std::string(63, 'T') + "…  Tango01.txt");
+
     // TOEIC entries use the bare prefix; reaching one runs both openings.
     h.folder.writeLines("TOEIC700/TOEIC700_001.txt", titled("TOEIC頻出語", 2));
     h.click("N6TOEC1Click");

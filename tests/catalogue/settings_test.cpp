@@ -147,6 +147,23 @@ TEST(Settings, ANonNumberStopsAtItsLine) {
     }
 }
 
+TEST(Settings, AHugeLineIsQuotedCutAndAHugeFileRefused) {
+    LineList s = defaultSettings();
+    s[6] = std::string(63, '7') + sj("あ") + std::string(1000000, 'x');
+    CatalogueHarness quoted;
+    quoted.folder.writeLines("font.txt", s);
+    quoted.start();
+    EXPECT_EQ(quoted.dialogs.errors(),
+              std::vector<std::string>{"'" + std::string(63, '7') + "…' は整数ではありません"});
+
+    s[6] = "0";
+    s.push_back(std::string(MaxSettingsFileBytes, ' '));
+    CatalogueHarness refused;
+    refused.folder.writeLines("font.txt", s);
+    refused.start();
+    EXPECT_EQ(refused.dialogs.errors(), std::vector<std::string>{"ファイル font.txt は開けません"});
+}
+
 TEST(Settings, SaveKeepsUnownedLinesAndWritesTheRunsFieldsAndCounters) {
     CatalogueHarness h;
     LineList s = distinctSettings();

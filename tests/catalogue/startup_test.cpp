@@ -2,6 +2,8 @@
 #include "cp932.h"
 
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using cp932::sj;
 
@@ -114,4 +116,29 @@ TEST(Startup, MissingSettingsStopsAfterTheBannerFont) {
     EXPECT_EQ(h.dialogs.errors().back(), "ファイル font.txt は開けません");
     EXPECT_FALSE(std::filesystem::exists(h.folder.path("font.txt")));
     EXPECT_FALSE(h.dialogs.closed);
+}
+
+TEST(Startup, RemovesOnlyTheTemporaryFilesOfWritersThatAreGone) {
+    CatalogueHarness h;
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(gone, nullptr, 0);
+    const std::string stale = ".tmp-" + std::to_string(gone);
+    // pid 1 always runs: another instance in the middle of its write.
+    const std::vector<std::string> kept = {"font.txt.tmp-1", "UserFile/a.txt.tmp-1", "notes.tmp-x",
+                                           "jhgram/Tango01.txt" + stale};
+    for (const std::string& name : kept) {
+        h.folder.write(name, "x");
+    }
+    h.folder.write("font.txt" + stale, "half");
+    h.folder.write("UserFile/mine.txt" + stale, "half");
+    h.start();
+    EXPECT_FALSE(std::filesystem::exists(h.folder.path("font.txt" + stale)));
+    EXPECT_FALSE(std::filesystem::exists(h.folder.path("UserFile/mine.txt" + stale)));
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(std::filesystem::exists(h.folder.path(name))) << name;
+    }
+    EXPECT_TRUE(h.dialogs.errors().empty());
 }

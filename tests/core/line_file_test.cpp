@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 TEST(LineReader, EveryLineEnding) {
     EXPECT_EQ(splitLines("a\r\nb\r\n"), (LineList{"a", "b"}));
     EXPECT_EQ(splitLines("a\rb\nc"), (LineList{"a", "b", "c"}));
@@ -54,6 +56,68 @@ TEST(LineWriter, AFailedWriteLeavesTheOldFileWhole) {
     } catch (const FileCreateError& e) {
         EXPECT_STREQ(e.what(), "ファイル x.txt を作成できません");
     }
+}
+
+TEST(LineWriter, WritesThroughLinksKeepsModeAndOwnerRefusesOddTargets) {
+    namespace fs = std::filesystem;
+    TempProgramDir dir;
+    dir.write("real/font.txt", "old\r\n");
+    ::chmod(dir.path("real/font.txt").c_str(), 0640);
+    ASSERT_EQ(::chown(dir.path("real/font.txt").c_str(), 65534, 65534), 0);
+    fs::create_symlink("real/font.txt", dir.path("link.txt"));
+    FileWriter::writeLines(dir.path("link.txt"), {"new"}, "link.txt");
+    EXPECT_TRUE(fs::is_symlink(dir.path("link.txt")));
+    EXPECT_EQ(dir.read("real/font.txt"), "new\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.path("real/font.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path("real")), {}), 1);
+
+    // A FIFO, a device or a folder in the target's place is refused before
+    // anything is written, and the FIFO never blocks the write.
+    ASSERT_EQ(::mkfifo(dir.path("fifo.txt").c_str(), 0644), 0);
+    fs::create_symlink("/dev/null", dir.path("null.txt"));
+    fs::create_directory(dir.path("folder.txt"));
+    for (const char* name : {"fifo.txt", "null.txt", "folder.txt"}) {
+        try {
+            FileWriter::writeLines(dir.path(name), {"x"}, name);
+            ADD_FAILURE() << name;
+        } catch (const FileOpenError& e) {
+            EXPECT_EQ(e.what(), "ファイル " + std::string(name) + " は開けません");
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.path("fifo.txt")));
+    EXPECT_TRUE(fs::is_symlink(dir.path("null.txt")));
+}
+
+// Root may write any file: CI runs this again as nobody (see CMakeLists).
+TEST(LineWriter, UnprivilegedRefusalsLeaveEverythingWhole) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write any file";
+    }
+    namespace fs = std::filesystem;
+    TempProgramDir dir;
+    dir.write("real/locked.txt", "old\r\n");
+    ::chmod(dir.path("real/locked.txt").c_str(), 0444);
+    fs::create_symlink("real/locked.txt", dir.path("link.txt"));
+    for (const char* name : {"real/locked.txt", "link.txt"}) {
+        EXPECT_THROW(FileWriter::writeLines(dir.path(name), {"new"}, name), FileCreateError);
+    }
+    EXPECT_EQ(dir.read("real/locked.txt"), "old\r\n");
+    EXPECT_TRUE(fs::is_symlink(dir.path("link.txt")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path("real")), {}), 1);
+
+    // A file of ours keeps its unusual mode; an unreadable one is refused.
+    dir.write("mine.txt", "x\r\n");
+    ::chmod(dir.path("mine.txt").c_str(), 0604);
+    FileWriter::writeLines(dir.path("mine.txt"), {"y"}, "mine.txt");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.path("mine.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    ::chmod(dir.path("mine.txt").c_str(), 0);
+    EXPECT_THROW(loadSetFile(dir.path("mine.txt"), "mine.txt"), FileOpenError);
 }
 
 TEST(SetLoader, ReadsRefusesAndReports) {
@@ -127,11 +191,39 @@ TEST(FileBytes, WholeOrHeadNulsKeptNothingWhenUnreadable) {
     const std::string bytes = std::string("BM\0\x01\x02", 5) + std::string(40000, 'x');
     dir.write("a.bin", bytes);
     EXPECT_EQ(readFileBytes(dir.root() / "a.bin"), bytes);
-    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", 4), bytes.substr(0, 4));
-    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", 0), std::string());
+    EXPECT_EQ(readFileHead(dir.root() / "a.bin", 4), bytes.substr(0, 4));
+    EXPECT_EQ(readFileHead(dir.root() / "a.bin", 0), std::string());
+    // Larger than allowed: refused, not cut.
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", bytes.size()), bytes);
+    EXPECT_EQ(readFileBytes(dir.root() / "a.bin", bytes.size() - 1), std::nullopt);
     dir.write("empty.txt", "");
     EXPECT_EQ(readFileBytes(dir.root() / "empty.txt"), std::string());
     EXPECT_EQ(readFileBytes(dir.root() / "missing.txt"), std::nullopt);
     std::filesystem::create_directory(dir.root() / "folder");
     EXPECT_EQ(readFileBytes(dir.root() / "folder"), std::nullopt);
+    // Only regular files: a FIFO without a writer would block the window, a
+    // link to /dev/zero would fill the memory.
+    ASSERT_EQ(::mkfifo(dir.path("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.path("zero"));
+    for (const char* name : {"fifo", "zero"}) {
+        EXPECT_EQ(readFileBytes(dir.path(name)), std::nullopt) << name;
+        EXPECT_EQ(readFileHead(dir.path(name), 26), std::nullopt) << name;
+    }
+    // Files under /proc report size 0 and are still read whole.
+    EXPECT_NE(readFileBytes("/proc/self/status").value_or("").find("Pid:"), std::string::npos);
+}
+
+TEST(FileLimits, OutsideFilesOverTheirLimitOrNotRegularAreRefused) {
+    TempProgramDir dir;
+    dir.write("big.txt", std::string(MaxSetFileBytes + 1, '\n'));
+    EXPECT_THROW(loadSetFile(dir.path("big.txt"), "big.txt"), FileOpenError);
+    dir.write("fits.txt", "title\n" + std::string(MaxSetFileBytes - 7, 'x') + "\n");
+    EXPECT_NO_THROW(loadSetFile(dir.path("fits.txt"), "fits.txt"));
+    ASSERT_EQ(::mkfifo(dir.path("fifo.txt").c_str(), 0644), 0);
+    try {
+        loadSetFile(dir.path("fifo.txt"), "fifo.txt");
+        FAIL();
+    } catch (const FileOpenError& e) {
+        EXPECT_STREQ(e.what(), "ファイル fifo.txt は開けません");
+    }
 }

@@ -1,7 +1,13 @@
+#include "bitmap_file.h"
 #include "cp932.h"
 #include "drill_harness.h"
+#include "errors.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <sys/stat.h>
 
 TEST(Pass, FreshSetQueuesEveryQuestionInWhite) {
     DrillHarness h;
@@ -109,6 +115,19 @@ TEST(Pass, ReaskQueuesOnlyMissedQuestions) {
     EXPECT_TRUE(r.drill->PracticeMode);
     EXPECT_EQ(r.form().henko_panel.text, cp932::sj("落ち着いて！！"));
     EXPECT_TRUE(r.dialogs.saw("info: これからは練習モードです。"));
+}
+
+TEST(Pass, MegabyteLinesAreShownCutAndKeptWhole) {
+    DrillHarness h;
+    LineList set = numberedSet(1);
+    const std::string huge = std::string(1023, 'i') + cp932::sj("長") + std::string(1000000, 'x');
+    set[1] = set[2] = set[3] = set[4] = huge;
+    h.load(set);
+    for (const Control* c :
+         {&h.form().ShadowLabel2, &h.form().tangodisp, &h.form().imidisp, &h.form().imidisp2}) {
+        EXPECT_EQ(c->text, std::string(1023, 'i'));
+    }
+    EXPECT_EQ(h.state().QuestionList, set);
 }
 
 TEST(Pass, EmptyOrTitleOnlyListShowsNothing) {
@@ -237,4 +256,62 @@ TEST(Presentation, SliderClampsAndRunsOnlyOnChange) {
     EXPECT_EQ(h.form().tangodisp.font.size, 10);
     h.drill->setTrackBar1Position(99);
     EXPECT_EQ(h.form().imidisp2.font.size, 30);
+}
+
+TEST(Presentation, HostileBitmapHeadersAreUnreadable) {
+    DrillHarness h;
+    // A header trusted as it stood: 60000 pixels square covered the number
+    // strip; INT_MIN as a height was undefined behaviour.
+    auto withSize = [](std::int32_t width, std::int32_t height) {
+        std::string b = stubBitmap(5, 6);
+        for (int i = 0; i < 4; ++i) {
+            b[18 + i] = static_cast<char>(static_cast<std::uint32_t>(width) >> (8 * i));
+            b[22 + i] = static_cast<char>(static_cast<std::uint32_t>(height) >> (8 * i));
+        }
+        return b;
+    };
+    h.folder.write("wrong.bmp", withSize(60000, 60000));
+    h.folder.write("right.bmp", withSize(5, INT32_MIN));
+    h.folder.write("image/01.BMP", withSize(-5, 6));
+    h.folder.write("image/02.BMP", withSize(4000, 4000)); // the rows are not there
+    std::filesystem::remove(h.folder.path("kesu.bmp"));
+    ASSERT_EQ(::mkfifo(h.folder.path("kesu.bmp").c_str(), 0644), 0);
+    h.load(numberedSet(3));
+    h.answer("answer1");
+    h.answer("wrong");
+    EXPECT_EQ(h.numberColour(1), colours::Blue);
+    EXPECT_EQ(h.numberColour(2), colours::Red);
+    EXPECT_EQ(h.numberColour(3), colours::White);
+    EXPECT_EQ(h.dialogs.errors(), (std::vector<std::string>{"ファイル kesu.bmp は開けません",
+                                                            "ファイル image\\01.BMP は開けません",
+                                                            "ファイル right.bmp は開けません",
+                                                            "ファイル image\\02.BMP は開けません",
+                                                            "ファイル wrong.bmp は開けません"}));
+    // Stored top-down (a negative height) a bitmap is fine.
+    h.folder.write("right.bmp", withSize(5, -6));
+    EXPECT_EQ(readBitmapSize(h.folder.path("right.bmp"), "right.bmp").height, 6);
+
+    // Operations at the far end of the coordinates neither wrap nor cover.
+    Surface s;
+    s.text(10, 10, "1", colours::White);
+    s.bitmap(INT32_MAX - 2, 0, 4096, 4096, "x.bmp", "x.bmp");
+    s.bitmap(0, INT32_MAX - 2, 4096, 4096, "y.bmp", "y.bmp");
+    EXPECT_EQ(s.ops().size(), 3u);
+    EXPECT_EQ(s.charAt(10, 10)->first, '1');
+    EXPECT_EQ(s.topAt(INT32_MAX - 1, 5)->bitmapName, "x.bmp");
+}
+
+TEST(Dispatcher, AnyExceptionEndsOnlyItsHandler) {
+    DrillHarness h;
+    h.run([] {
+        throw std::filesystem::filesystem_error("scan", "UserFile",
+                                                std::make_error_code(std::errc::io_error));
+    });
+    h.run([] { throw std::runtime_error(std::string(62, 'x') + "あいう"); });
+    h.run([] { throw FileOpenError("x.txt"); });
+    EXPECT_EQ(
+        h.dialogs.errors(),
+        (std::vector<std::string>{
+            "エラーが発生しました: filesystem error: scan: Input/output error [UserFile]",
+            "エラーが発生しました: " + std::string(62, 'x') + "…", "ファイル x.txt は開けません"}));
 }

@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
 
 using cp932::sj;
@@ -34,8 +33,8 @@ class FaultyDisk {
             return;
         }
         ::getrlimit(RLIMIT_FSIZE, &saved_);
-        // Past the limit a write fails with EFBIG instead of killing us.
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        // SIGXFSZ is left as it is: the writer must keep it from killing
+        // the program, as `ulimit -f` in the learner's shell would.
         const rlimit none{0, saved_.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &none);
     }
@@ -45,7 +44,6 @@ class FaultyDisk {
             return;
         }
         ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
     }
     FaultyDisk(const FaultyDisk&) = delete;
     FaultyDisk& operator=(const FaultyDisk&) = delete;
@@ -53,7 +51,6 @@ class FaultyDisk {
   private:
     Fault fault_;
     rlimit saved_{};
-    void (*previous_)(int) = SIG_DFL;
 };
 
 // The drill with the catalogue and the editor on it, as the window has them.

@@ -303,8 +303,9 @@ class Scenarios:
         self.copy.write("UserFile/old.txt", old_user_file)
         before = self.copy.snapshot()
 
+        # SIGXFSZ keeps its default: the program itself must not die of it.
         def full_disk():
-            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+            signal.signal(signal.SIGXFSZ, signal.SIG_DFL)
             hard = resource.getrlimit(resource.RLIMIT_FSIZE)[1]
             resource.setrlimit(resource.RLIMIT_FSIZE, (0, hard))
 

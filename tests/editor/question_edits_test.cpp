@@ -320,3 +320,15 @@ TEST(DeleteQuestion, TheLastQuestionStillQueuedInAReaskPass) {
     EXPECT_EQ(h.state().QuestionList, numberedSet(1));
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"1", "question 1", "meaning 1", " ", ""}));
 }
+
+TEST(DeleteQuestion, TheConfirmationQuotesTheLineCutAt64Bytes) {
+    EditorHarness h;
+    LineList set = numberedSet(2);
+    set[2] = std::string(100, 'q');
+    h.load(set);
+    h.enterEditorMode();
+    h.dialogs.answers = {Answer::No};
+    h.click(&Editor::SakujoClick);
+    EXPECT_EQ(h.dialogs.log.back(),
+              "confirm3: " + std::string(64, 'q') + "…　の問題を削除します。");
+}

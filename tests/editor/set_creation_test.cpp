@@ -188,7 +188,11 @@ TEST(NewSet, TextsOfTheFull255Bytes) {
     EXPECT_EQ(h.state().QuestionList[3], line2);
     EXPECT_EQ(h.state().QuestionList[5], sj(answer));
     EXPECT_EQ(h.state().QuestionList[5].size(), 255u);
-    EXPECT_TRUE(h.dialogs.saw("input: 問題の入力２|" + line1 + " の下の問題文を入力して下さい。|"));
+    // The prompts quote the lines before them cut at 64 bytes.
+    EXPECT_TRUE(h.dialogs.saw("input: 問題の入力２|" + kana.substr(0, 32 * 3) +
+                              "… の下の問題文を入力して下さい。|"));
+    EXPECT_TRUE(h.dialogs.saw("input: 問題の入力３|" + line2.substr(0, 64) +
+                              "… の下の問題文を入力して下さい。無い時は空白を。|"));
     EXPECT_EQ(h.form().tangodisp.text, sj(line1));
 }
 

@@ -10,7 +10,7 @@ ASAN_BUILD=${ASAN_BUILD:-build-asan}
 FUZZ_BUILD=${FUZZ_BUILD:-build-fuzz}
 FUZZ_SECONDS=${FUZZ_SECONDS:-15}
 JOBS=${JOBS:-$(nproc)}
-FUZZ_TARGETS=(fuzz_line_list fuzz_settings fuzz_marks fuzz_set_loader)
+FUZZ_TARGETS=(fuzz_line_list fuzz_settings fuzz_marks fuzz_set_loader fuzz_bitmap fuzz_editor)
 
 scripts/install-deps
 

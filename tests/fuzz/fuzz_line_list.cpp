@@ -1,6 +1,7 @@
 // The line-list reader takes every file the program opens: sets, settings,
 // marks and the learner's own files, any bytes at all.
 #include "cp932.h"
+#include "file_bytes.h"
 #include "fuzz_support.h"
 #include "line_list.h"
 
@@ -67,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The file reader sees exactly what the splitter sees.
     TempProgramDir& folder = fuzzFolder();
     folder.write("UserFile/lines.txt", bytes);
-    if (readLineFile(folder.path("UserFile/lines.txt"), "lines.txt") != lines) {
+    if (readLineFile(folder.path("UserFile/lines.txt"), "lines.txt", NoSizeLimit) != lines) {
         fuzzFailure("the file reader and the splitter disagree");
     }
     return 0;

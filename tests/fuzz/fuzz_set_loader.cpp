@@ -8,30 +8,6 @@
 #include "question_list.h"
 #include "set_loader.h"
 
-#include <numeric>
-
-namespace {
-
-// Input bytes choose the learner's moves, so a seed set file stays a set file.
-class Moves {
-  public:
-    explicit Moves(const std::string& bytes)
-        : state_(std::accumulate(bytes.begin(), bytes.end(), 2166136261u, [](unsigned a, char c) {
-              return (a ^ static_cast<unsigned char>(c)) * 16777619u;
-          })) {}
-    unsigned next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return state_;
-    }
-
-  private:
-    unsigned state_;
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes = bytesOf(data, size);
     TempProgramDir& folder = fuzzFolder();
