@@ -13,6 +13,9 @@ DeferredSounds::DeferredSounds(QObject* owner, QString modulePath,
 DeferredSounds::~DeferredSounds() = default;
 
 void DeferredSounds::prepare() {
+    if (state_ == State::Open) {
+        players_->prepare();
+    }
     if (state_ != State::NotLoaded) {
         return;
     }
@@ -36,7 +39,9 @@ void DeferredSounds::play(Sound sound) {
         reported_[i] = true;
         reportMissing(files_[i].filename().string());
     }
-    prepare();
+    if (state_ == State::NotLoaded) {
+        prepare();
+    }
     if (players_) {
         players_->play(sound);
     }

@@ -25,6 +25,8 @@ class DeferredSounds : public Sounds {
     std::function<void(const std::string& fileName)> reportMissing;
     ~DeferredSounds() override;
 
+    // Loads the module once; later, at each pass, lets the players open
+    // again those that found no sound server.
     void prepare() override;
     void play(Sound sound) override;
 
