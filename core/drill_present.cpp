@@ -80,8 +80,12 @@ void Drill::ShowQuestion() {
     state.CurrentBase = state.Queue[std::clamp(state.Position, 1, MaxQuestions)];
     const auto& list = state.QuestionList;
     if (!hasQuestion(list)) {
+        form.Memo1InputMethod = false;
         return;
     }
+    const std::string answer = splitAnswer(lineAt(list, state.CurrentBase + 3)).answer;
+    form.Memo1InputMethod = std::any_of(
+        answer.begin(), answer.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     form.Bangodisp.text = std::to_string(questionNumberOf(state.CurrentBase));
     const std::string& line1 = lineAt(list, state.CurrentBase);
     const std::string& line2 = lineAt(list, state.CurrentBase + 1);
@@ -133,6 +137,7 @@ void Drill::ResetDisplay() {
     form.henko_panel.visible = false;
     form.Memo3.visible = false;
     form.Memo4.visible = false;
+    form.Memo1InputMethod = false;
 }
 
 void Drill::SpdBtnClearClick() {

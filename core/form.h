@@ -52,6 +52,10 @@ struct Form {
 
     FocusRequest focus = FocusRequest::None;
 
+    // Whether Memo1 takes an input method: only for an answer beyond ASCII,
+    // so a learner left in kana mode still types English answers.
+    bool Memo1InputMethod = false;
+
     Surface surface;
 
     // Dialog states, kept for the run so each opens on its last choice.

@@ -1,5 +1,7 @@
 #include "answer_field.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,6 +24,24 @@ void AnswerField::setCentredText(const QString& text) {
     // The learner types on at the end; a field that only shows (the right
     // answer, the hint) shows its start.
     moveCursor(isReadOnly() ? QTextCursor::Start : QTextCursor::End);
+}
+
+void AnswerField::setInputMethodAllowed(bool allowed) {
+    if (allowed == inputMethodAllowed_) {
+        return;
+    }
+    inputMethodAllowed_ = allowed;
+    if (hasFocus()) {
+        QGuiApplication::inputMethod()->reset();
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+    }
+}
+
+QVariant AnswerField::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled && !inputMethodAllowed_) {
+        return false;
+    }
+    return QPlainTextEdit::inputMethodQuery(query);
 }
 
 void AnswerField::typeCharacter(const QString& ch) {

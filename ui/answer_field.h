@@ -19,6 +19,12 @@ class AnswerField : public QPlainTextEdit {
 
     void setCentredText(const QString& text);
 
+    // Switches the input method off for this field. Qt asks the field
+    // ImEnabled each time it gains focus; answering false is the one way that
+    // keeps an input method out even after it was on in another field.
+    void setInputMethodAllowed(bool allowed);
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
   signals:
     void pressed();
     void doubleClicked();
@@ -31,4 +37,6 @@ class AnswerField : public QPlainTextEdit {
 
   private:
     void typeCharacter(const QString& ch);
+
+    bool inputMethodAllowed_ = true;
 };

@@ -2,9 +2,52 @@
 
 #include "sounds_module.h"
 
+#include <QFileInfo>
 #include <QLibrary>
 #include <cstdio>
+#include <unistd.h>
 #include <utility>
+
+namespace {
+
+// Whether a PulseAudio (or PipeWire) server's socket is there. Qt makes its
+// connection to the server once per process, with the first player: made
+// without a server it never connects, even after one comes up.
+bool soundServerReachable() {
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    if (!server.isEmpty()) {
+        for (QByteArray entry : server.split(' ')) {
+            if (entry.startsWith('{')) {
+                entry = entry.mid(entry.indexOf('}') + 1);
+            }
+            if (entry.startsWith("unix:")) {
+                entry = entry.mid(5);
+            }
+            if (entry.isEmpty()) {
+                continue;
+            }
+            // A server on the network: only connecting tells.
+            if (!entry.startsWith('/') || QFileInfo::exists(QString::fromLocal8Bit(entry))) {
+                return true;
+            }
+        }
+        return false;
+    }
+    QByteArray folder = qgetenv("PULSE_RUNTIME_PATH");
+    if (folder.isEmpty()) {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        folder =
+            (runtime.isEmpty() ? "/run/user/" + QByteArray::number(getuid()) : runtime) + "/pulse";
+    }
+    for (const QByteArray& socket : {folder + "/native", QByteArray("/run/pulse/native")}) {
+        if (QFileInfo::exists(QString::fromLocal8Bit(socket))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 DeferredSounds::DeferredSounds(QObject* owner, QString modulePath,
                                std::array<std::filesystem::path, 3> files)
@@ -13,7 +56,19 @@ DeferredSounds::DeferredSounds(QObject* owner, QString modulePath,
 DeferredSounds::~DeferredSounds() = default;
 
 void DeferredSounds::prepare() {
-    if (state_ != State::NotLoaded) {
+    if (state_ == State::Open) {
+        players_->prepare();
+        return;
+    }
+    if (state_ == State::Unavailable) {
+        return;
+    }
+    if (!soundServerReachable()) {
+        if (state_ != State::NoServer) {
+            state_ = State::NoServer;
+            std::fprintf(stderr, "potoran: no sound: no sound server is running; "
+                                 "looking again when the next pass begins\n");
+        }
         return;
     }
     // Never unloaded: the players' code must outlive them.
@@ -36,7 +91,9 @@ void DeferredSounds::play(Sound sound) {
         reported_[i] = true;
         reportMissing(files_[i].filename().string());
     }
-    prepare();
+    if (state_ == State::NotLoaded) {
+        prepare();
+    }
     if (players_) {
         players_->play(sound);
     }

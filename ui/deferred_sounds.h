@@ -25,10 +25,13 @@ class DeferredSounds : public Sounds {
     std::function<void(const std::string& fileName)> reportMissing;
     ~DeferredSounds() override;
 
+    // Loads the module once a sound server is there, looking again at each
+    // pass until one is; later lets the players open again those that found
+    // no server.
     void prepare() override;
     void play(Sound sound) override;
 
-    enum class State { NotLoaded, Open, Unavailable };
+    enum class State { NotLoaded, NoServer, Open, Unavailable };
     State state() const { return state_; }
     // Why the players are unavailable; empty otherwise.
     const QString& failure() const { return failure_; }

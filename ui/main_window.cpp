@@ -697,6 +697,7 @@ void MainWindow::render() {
         shownPosition_ = QPoint(form.Left, form.Top);
         move(shownPosition_);
     }
+    memo1_->setInputMethodAllowed(form.Memo1InputMethod);
     const FocusRequest focus = std::exchange(form.focus, FocusRequest::None);
     if (focus == FocusRequest::Memo1) {
         memo1_->setFocus();

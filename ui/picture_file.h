@@ -9,5 +9,8 @@
 #include <QPixmap>
 #include <QString>
 
-QImage readPicture(const QString& file);
+// At a device pixel ratio above 1, reads "name@2x.ext" beside the file where
+// there is one, as a picture of the same size drawn at twice the pixels.
+QImage readPicture(const QString& file, qreal devicePixelRatio = 1.0);
+// At the screens' device pixel ratio.
 QPixmap readPixmap(const QString& file);

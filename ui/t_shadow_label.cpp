@@ -269,8 +269,20 @@ void TShadowLabel::paintEvent(QPaintEvent*) {
     paint(canvas);
 }
 
-QImage TShadowLabel::paintToImage() const {
-    QImage image(size(), QImage::Format_ARGB32);
+namespace {
+
+// An image covering `size` at the device's pixel ratio, so that text drawn
+// into it stays as sharp as text drawn on the screen.
+QImage imageAtRatio(const QSize& size, qreal ratio, QImage::Format format) {
+    QImage image((QSizeF(size) * ratio).toSize().expandedTo(size), format);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+} // namespace
+
+QImage TShadowLabel::paintToImage(qreal devicePixelRatio) const {
+    QImage image = imageAtRatio(size(), devicePixelRatio, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter canvas(&image);
     paint(canvas);
@@ -289,7 +301,8 @@ void TShadowLabel::paint(QPainter& canvas) const {
         paintText(canvas);
         return;
     }
-    QImage bitmap(size(), QImage::Format_RGB888);
+    QImage bitmap =
+        imageAtRatio(size(), canvas.device()->devicePixelRatio(), QImage::Format_RGB888);
     paintBackground(canvas, &bitmap);
     QPainter surface(&bitmap);
     if (!gradation_) {

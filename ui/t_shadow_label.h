@@ -84,8 +84,9 @@ class TShadowLabel : public QWidget {
     int layoutShift() const;
     static int layoutShift(TextLayout layout, int clientHeight, int textHeight);
 
-    // The label painted as on screen, over transparent pixels.
-    QImage paintToImage() const;
+    // The label painted as on screen, over transparent pixels, at a device
+    // pixel ratio.
+    QImage paintToImage(qreal devicePixelRatio = 1.0) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

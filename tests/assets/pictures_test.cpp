@@ -111,5 +111,20 @@ TEST(Pictures, WindowPicturesHaveTheirSizes) {
         EXPECT_EQ(png.height, expected.height);
         EXPECT_EQ(png.bitDepth, 8) << "true colour";
         EXPECT_TRUE(png.colourType == 2 || png.colourType == 6) << "true colour";
+        // Beside it, drawn again at twice the size for high-DPI screens,
+        // except the stretched backdrop and the icon.
+        fs::path sharp = programDir() / expected.file;
+        sharp.replace_filename(sharp.stem().string() + "@2x.png");
+        if (expected.file != std::string("pictures/backdrop.png") &&
+            expected.file != std::string("pictures/icon.png")) {
+            const PngHeader png2 = readPngHeader(sharp);
+            EXPECT_EQ(png2.width, 2 * expected.width);
+            EXPECT_EQ(png2.height, 2 * expected.height);
+        }
+    }
+    for (const auto& n : progressPictureNames()) {
+        const Bitmap bmp = readBmp24(programDir() / "image" / (n + "@2x.BMP"));
+        EXPECT_EQ(bmp.width, 2 * 73);
+        EXPECT_EQ(bmp.height, 2 * 64);
     }
 }

@@ -253,11 +253,24 @@ TEST(KeyFilter, ReturnSpaceSlashAndOtherKeys) {
 
 TEST(KeyFilter, TypingAJapaneseAnswerMatchesItsBytes) {
     DrillHarness h;
-    h.load(setLines("t", "i", {{"q", "m", " ", sj("りんご")}, {"q", "m", " ", sj("A～B")}}));
+    EXPECT_FALSE(h.form().Memo1InputMethod);
+    h.load(setLines("t", "i",
+                    {{"q", "m", " ", "do#" + sj("する")},
+                     {"q", "m", " ", sj("りんご")},
+                     {"q", "m", " ", sj("A～B")}}));
+    // The input method is on only while the answer needs it; a hint beyond
+    // the "#" does not count.
+    EXPECT_FALSE(h.form().Memo1InputMethod);
+    h.answer("do");
+    EXPECT_TRUE(h.form().Memo1InputMethod);
     h.answer("りんご");
     // An input method types 〜 as U+301C; CP932 codes it as the set's ～.
+    EXPECT_TRUE(h.form().Memo1InputMethod);
+    h.run([&] { h.drill->CloseSet(); });
+    EXPECT_FALSE(h.form().Memo1InputMethod);
+    h.load(setLines("t", "i", {{"q", "m", " ", sj("A～B")}}));
     h.answer("A〜B");
-    EXPECT_EQ(h.state().TotalRight, 2);
+    EXPECT_EQ(h.state().TotalRight, 3);
 }
 
 TEST(Acknowledgement, WhiteAnswerTextHidesThePanel) {

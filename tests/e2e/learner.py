@@ -50,7 +50,9 @@ class Learner:
                 return None
             if not window_name(windows[0]).startswith(APP_TITLE):
                 return None
-            centred = (g[0], g[1]) == ((screen_width - g[2]) // 2, (screen_height - g[3]) // 2)
+            # Centred in logical pixels: at a scale factor a pixel or so off.
+            centred = (abs(g[0] - (screen_width - g[2]) // 2) <= 1
+                       and abs(g[1] - (screen_height - g[3]) // 2) <= 1)
             return windows[0] if centred else None
 
         self.window = wait_until("the main window, centred, without the splash", ready, timeout)

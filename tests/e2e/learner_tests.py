@@ -26,12 +26,14 @@ import traceback
 # byte code there.
 sys.dont_write_bytecode = True
 
+from desktop_components import (RATE, ComponentMissing, InputMethod, SoundServer, audible_parts,
+                                wav_audible)
 from learner import (APP_TITLE, CLIENT_HEIGHT, CLIENT_WIDTH, CONFIRM_TITLE, OPEN_TITLE,
                      SAVE_TITLE, Learner)
 from program_copy import (ProgramCopy, RunningProgram, answers_of, cp932_lines, settle,
                           wait_for_file)
-from x_desktop import (DriverError, bind_characters, geometry, key, screenshot,
-                       wait_for_display, wait_until)
+from x_desktop import (DriverError, bind_characters, focus, geometry, key, screenshot,
+                       type_text, wait_for_display, wait_until)
 
 SKIP = 77
 
@@ -57,6 +59,38 @@ def split_lines(data):
     return lines[:-1]
 
 
+# The title band (ShadowLabel2 in its panel) and the first toolbar button,
+# in client coordinates.
+TITLE_BAND = (25, 39, 762, 39)
+BACK_BUTTON = (8, 7, 32, 22)  # inside its frame
+
+
+def edge_blur(window, place):
+    """The share of in-between grey levels among the pixels along edges of
+    `place` (logical client coordinates) as the screen shows it: a picture
+    drawn small and stretched has wider, greyer edges."""
+    x0, y0, width, _ = geometry(window)
+    scale = width / CLIENT_WIDTH
+    menu_bar = geometry(window)[3] - round(CLIENT_HEIGHT * scale)
+    x, y, w, h = (round(v * scale) for v in place)
+    run = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x0 + x}+{y0 + menu_bar + y}",
+                          "-depth", "8", "gray:-"], capture_output=True, timeout=20)
+    grey = run.stdout
+    check(len(grey) == w * h, f"a screenshot of {w}x{h} pixels gave {len(grey)} bytes")
+    ordered = sorted(grey)
+    low, high = ordered[len(ordered) // 20], ordered[-len(ordered) // 20]
+    lower, upper = low + (high - low) * 0.2, high - (high - low) * 0.2
+    edges = between = 0
+    for row in range(h - 1):
+        for col in range(w - 1):
+            v = grey[row * w + col]
+            if abs(v - grey[row * w + col + 1]) > 48 or abs(v - grey[(row + 1) * w + col]) > 48:
+                edges += 1
+                between += lower < v < upper
+    check(edges > 0, f"no edges in {place}")
+    return between / edges
+
+
 def choose_k111(learner):
     """Alt+7 中学英単語, Right into 中学1年生, Return on 中学1年（１）."""
     learner.choose_from_menu("7", "Right")
@@ -70,6 +104,8 @@ class Scenarios:
         self.copy = None
         self.program = None
         self.learner = None
+        # Desktop components the scenario started, stopped after it.
+        self.components = []
 
     def start(self, **launch):
         for attempt in range(3):
@@ -294,6 +330,130 @@ class Scenarios:
         check(all(p[0] < 60 for p in below), f"blue pixels outside the first cell: {below[:5]}")
         self.finish_by_close_box()
 
+    # The learner's sound server, up only after the first pass began (a slow
+    # login): from the next pass on every sound plays whole, in order, each
+    # within 100 ms of its Return.
+    def sounds_play_whole(self):
+        server = SoundServer(self.copy.root / "pulse")
+        self.components.append(server)
+        self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        learner = self.start(env={"PULSE_SERVER": f"unix:{server.socket}"})
+        choose_k111(learner)
+        server.start()
+        server.record()
+        choose_k111(learner)
+        returns = []
+
+        def answer(text, wait):
+            type_text(text)
+            returns.append(time.monotonic())
+            key("Return")
+            settle(wait)
+
+        answer("apple", 1.2)
+        answer("cats", 0.8)
+        key("Return")  # acknowledges the miss
+        answer("cat", 1.2)
+        samples, start = server.recording()
+        parts = audible_parts(samples, gap=0.2)
+        files = ("seikai.wav", "batu.wav", "seikai2.wav")
+        heard = [f"{(b - a) / RATE:.3f} s at {start + a / RATE - r:+.3f} s"
+                 for (a, b), r in zip(parts, returns)]
+        print(f"recorded: {heard}")
+        check(len(parts) == 3, f"{len(parts)} sounds heard, not 3: {parts}")
+        for (first, last), pressed, name in zip(parts, returns, files):
+            length, peak = wav_audible(self.copy.path(name))
+            got_length = (last - first) / RATE
+            got_peak = max(abs(v) for v in samples[first:last + 1])
+            delay = start + first / RATE - pressed
+            check(abs(got_length - length) <= 0.05 * length,
+                  f"{name}: {got_length:.3f} s heard of {length:.3f} s")
+            check(abs(got_peak - peak) <= 0.05 * peak, f"{name}: peak {got_peak} of {peak}")
+            check(0 <= delay <= 0.1, f"{name} began {delay * 1000:.0f} ms after its Return")
+
+    # Japanese through fcitx5 and Mozc: typed into an editor box it arrives;
+    # with Mozc switched on, the answer field still takes "do" as typed.
+    def japanese_through_mozc(self):
+        wrapper, env = self.unprivileged()
+        im = InputMethod(self.copy.home, wrapper, env)
+        self.components.append(im)
+        im.start()
+        learner = self.start(wrapper=wrapper, env={**env, **im.env})
+
+        def switch_mozc(on):
+            key("ctrl+space")
+            wait_until(f"Mozc switched {'on' if on else 'off'}",
+                       lambda: im.state() == (2 if on else 1), 5.0)
+
+        learner.click_control("SpdBtnSaku")
+        learner.click_control("NewMondai")
+        learner.answer_box(CONFIRM_TITLE, "alt+y")   # 問題集の作成を始めてもよいですか？
+        box = learner.wait_box("問題集の作成１")
+        focus(box)
+        key("ctrl+a", "BackSpace")
+        switch_mozc(True)
+        type_text("ringo")
+        key("Return")                                # commits りんご
+        settle()
+        learner.shot("mozc-in-editor-box")
+        learner.answer_box("問題集の作成１", "Return")
+        focus(learner.wait_box("問題集の作成２"))
+        switch_mozc(False)
+        learner.answer_box("問題集の作成２", "Return", text="x")
+        for n, line in zip("１２３４", ("a", "b", " ", "do")):
+            learner.answer_box("問題の入力" + n, "Return", text=line)
+        learner.answer_box("問題の入力１", "Return")
+        learner.answer_box(SAVE_TITLE, "Return", text="mine")
+        expected = cp932_lines(["りんご", "x", "a", "b", " ", "do"])
+        written = wait_for_file(self.copy, "UserFile/mine.txt", expected)
+        check(written == expected, f"UserFile/mine.txt holds {written!r}, not {expected!r}")
+
+        learner.menu_command("8")
+        box = learner.wait_box(OPEN_TITLE)
+        focus(box)
+        type_text("mine.txt")
+        settle()
+        if len(learner.popups()) > 1:
+            key("Escape")  # the completion list, which would take the next keys
+            wait_until("the completion list to close", lambda: len(learner.popups()) == 1, 5.0)
+        switch_mozc(True)
+        learner.answer_box(OPEN_TITLE, "Return")
+        learner.wait_caption("the set in the caption", lambda c: "mine.txt" in c)
+        type_text("do")
+        settle()
+        learner.shot("mozc-on-answer-field")
+        key("Return")
+        learner.answer_box(APP_TITLE, "Return")      # 全て一度で正解しました...
+        check(im.state() == 2, "Mozc went off by itself")
+
+    # High-DPI screens: at Qt's scale factors the title band's text and the
+    # toolbar glyphs are as sharp as at scale 1 (their share of in-between
+    # colours along edges at most 5 points above it).
+    def sharp_at_scale_2(self):
+        self.sharp_at_scale("2")
+
+    def sharp_at_scale_1_5(self):
+        self.sharp_at_scale("1.5")
+
+    def sharp_at_scale_1_5_narrow(self):
+        self.sharp_at_scale("1.5")
+
+    def sharp_at_scale(self, factor):
+        self.copy.write_set(SET_FILE, SET_TITLE, "英語にしなさい。", TWO_QUESTIONS)
+        shares = {}
+        for scale in ("1", factor):
+            learner = self.start(env={"QT_SCALE_FACTOR": scale})
+            choose_k111(learner)
+            settle()
+            learner.shot(f"scale-{scale}")
+            shares[scale] = [edge_blur(learner.window, place)
+                             for place in (TITLE_BAND, BACK_BUTTON)]
+            self.program.stop()
+        print(f"in-between share along edges (title band, glyph): {shares}")
+        for part, base, scaled in zip(("title band", "glyph"), shares["1"], shares[factor]):
+            check(scaled <= base + 0.05,
+                  f"the {part} at scale {factor} is blurred: {scaled:.3f} against {base:.3f}")
+
     # Faults: the disk refuses every write (a file size limit of 0 on the
     # program: writes fail midway as on a full disk, and root cannot bypass it).
     def full_disk_keeps_every_file(self):
@@ -332,6 +492,16 @@ class Scenarios:
     # Faults: a read-only font.txt, the program run by an ordinary user (root
     # may write any file).
     def read_only_settings_unprivileged(self):
+        wrapper, env = self.unprivileged()
+        self.copy.path("font.txt").chmod(0o444)
+        before = self.copy.snapshot()
+        learner = self.start(wrapper=wrapper, env=env)
+        self.refused_finish(learner, before, "the refused finish changed the program folder")
+
+    def unprivileged(self):
+        """The wrapper and environment that run a program as an ordinary user
+        (nobody, when the test runs as root), with the program folder, the
+        home folder and the X display open to it."""
         wrapper = ()
         if os.geteuid() == 0:
             if not shutil.which("setpriv"):
@@ -351,12 +521,9 @@ class Scenarios:
             cookie.chmod(0o644)
             env["XAUTHORITY"] = str(cookie)
         self.copy.root.chmod(0o755)
-        # The folder stays writable: only the file itself refuses the write.
         self.copy.dir.chmod(0o777)
-        self.copy.path("font.txt").chmod(0o444)
-        before = self.copy.snapshot()
-        learner = self.start(wrapper=wrapper, env=env)
-        self.refused_finish(learner, before, "the refused finish changed the program folder")
+        self.copy.path("UserFile").chmod(0o777)
+        return wrapper, env
 
     # The finish when font.txt cannot be written: the program says so, stays
     # open, and the folder is as it was; then the close box ends it.
@@ -393,7 +560,7 @@ def main():
     try:
         run()
         print(f"{args.scenario}: passed in {time.monotonic() - started:.1f} s")
-    except Skipped as reason:
+    except (Skipped, ComponentMissing) as reason:
         print(f"{args.scenario}: skipped: {reason}")
         status = SKIP
     except Exception:
@@ -409,6 +576,10 @@ def main():
             scenarios.program.stop()
             if status == 1:
                 print("program output:\n" + scenarios.program.log(), file=sys.stderr)
+        for component in scenarios.components:
+            component.stop()
+            if status == 1 and hasattr(component, "log"):
+                print(component.log(), file=sys.stderr)
         scenarios.copy.remove()
     return status
 

@@ -95,6 +95,9 @@ class RunningProgram:
             "XDG_CONFIG_HOME": str(copy.home / ".config"),
             "XDG_CACHE_HOME": str(copy.home / ".cache"),
             "XDG_RUNTIME_DIR": str(copy.runtime),
+            # Only the sound server a scenario starts: never one spawned by
+            # the program and left running.
+            "PULSE_SERVER": f"unix:{copy.root / 'no-sound-server'}",
         })
         environment.update(env or {})
         self.output = []

@@ -52,6 +52,13 @@ class PictureFileTest : public QObject {
         QCOMPARE(readPicture(png).convertToFormat(QImage::Format_RGB32), sample());
         QCOMPARE(readPicture(bmp).convertToFormat(QImage::Format_RGB32), sample());
         QCOMPARE(readPixmap(bmp).size(), QSize(73, 64));
+        // Above ratio 1 the @2x file is read where there is one; only its
+        // ratio tells it here.
+        QVERIFY(QFile::copy(png, dir.filePath(QStringLiteral("logo@2x.png"))));
+        QCOMPARE(readPicture(png, 1.5).devicePixelRatio(), 2.0);
+        QCOMPARE(readPicture(png).devicePixelRatio(), 1.0);
+        QCOMPARE(readPicture(bmp, 2.0).devicePixelRatio(), 1.0);
+        QCOMPARE(readPicture(bmp, 2.0).convertToFormat(QImage::Format_RGB32), sample());
         QVERIFY(!pluginLoaded());
     }
 

@@ -348,6 +348,20 @@ class ShadowLabelTest : public QObject {
         QCOMPARE(label.textHeight(), 13);
         label.setCaption(QStringLiteral("one\ntwo"));
         QCOMPARE(label.textHeight(), 26);
+
+        // At ratio 2 the text is drawn at 2x, not drawn at 1x and stretched:
+        // some pixel differs from its neighbour within a 2x2 block.
+        label.setCaption(QStringLiteral("Wo"));
+        const QImage sharp = label.paintToImage(2.0);
+        QCOMPARE(sharp.size(), QSize(100, 36));
+        bool finer = false;
+        for (int y = 0; y < 36; y += 2) {
+            for (int x = 0; x < 100; x += 2) {
+                finer = finer || sharp.pixel(x, y) != sharp.pixel(x + 1, y) ||
+                        sharp.pixel(x, y) != sharp.pixel(x, y + 1);
+            }
+        }
+        QVERIFY(finer);
     }
 
     void onlyChangesThatShowRepaint() {

@@ -5,6 +5,7 @@
 #include "deferred_sounds.h"
 #include "process_maps.h"
 
+#include <QFile>
 #include <QObject>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,12 +29,23 @@ class SoundsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void moduleLoadsAtTheFirstPassOnly() {
+    void moduleLoadsAtTheFirstPassWithASoundServer() {
         QTemporaryDir dir;
         QObject owner;
+        // The server's socket, absent at the first pass and there at the
+        // next (a slow login).
+        const QString socket = dir.filePath(QStringLiteral("native"));
+        qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
         DeferredSounds sounds(&owner, QStringLiteral(POTORAN_SOUNDS_MODULE), wavFiles(dir));
         QVERIFY(!multimediaLoaded());
         QCOMPARE(sounds.state(), DeferredSounds::State::NotLoaded);
+        sounds.prepare();
+        sounds.play(Sound::Right);
+        QCOMPARE(sounds.state(), DeferredSounds::State::NoServer);
+        QVERIFY(!multimediaLoaded());
+        QFile(socket).open(QIODevice::WriteOnly);
+        sounds.play(Sound::Right);
+        QCOMPARE(sounds.state(), DeferredSounds::State::NoServer);
         sounds.prepare();
         QCOMPARE(sounds.state(), DeferredSounds::State::Open);
         QVERIFY(multimediaLoaded());
@@ -52,6 +64,7 @@ class SoundsTest : public QObject {
     void missingModuleMeansSilenceAndIsNotRetried() {
         QTemporaryDir dir;
         QObject owner;
+        qputenv("PULSE_SERVER", "unix:" + dir.path().toLocal8Bit());
         DeferredSounds sounds(&owner, dir.filePath(QStringLiteral("potoran_sounds.so")),
                               wavFiles(dir));
         sounds.play(Sound::RightAfterMiss);

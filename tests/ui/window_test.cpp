@@ -168,7 +168,12 @@ class WindowTest : public QObject {
 
     void typingDrivesRightAndWrongAnswers() {
         open();
+        auto inputMethodOn = [this] { return memo1()->inputMethodQuery(Qt::ImEnabled).toBool(); };
+        QVERIFY(!inputMethodOn());
+        window->handle([this] { window->drill().form.Memo1InputMethod = true; });
+        QVERIFY(inputMethodOn());
         loadK12();
+        QVERIFY(!inputMethodOn());
         QCOMPARE(static_cast<QLabel*>(window->control("tangodisp"))->text(),
                  QStringLiteral("question 1"));
         QTest::keyClicks(memo1(), "answer1");

@@ -30,14 +30,28 @@ QFont gothicFont(int pixelSize, bool bold) {
     return font;
 }
 
+namespace {
+int canvasScale = 1;
+
+QImage scaledCanvas(int width, int height) {
+    QImage image(width * canvasScale, height * canvasScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(canvasScale);
+    return image;
+}
+} // namespace
+
+void setCanvasScale(int scale) {
+    canvasScale = scale;
+}
+
 QImage transparentCanvas(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = scaledCanvas(width, height);
     image.fill(Qt::transparent);
     return image;
 }
 
 QImage filledCanvas(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = scaledCanvas(width, height);
     image.fill(fill);
     return image;
 }

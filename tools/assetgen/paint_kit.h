@@ -28,3 +28,8 @@ QColor mix(const QColor& a, const QColor& b, double t);
 // Text centred in `box`, with a one-pixel drop shadow when `shadow` is valid.
 void drawCentredText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                      const QColor& colour, const QColor& shadow = QColor());
+
+// Canvases are made this many times larger, with that device pixel ratio, so
+// that painting in the 1x coordinates gives the sharp picture for high-DPI
+// screens. 1 unless changed.
+void setCanvasScale(int scale);

@@ -51,6 +51,9 @@ void finish(std::vector<double>& out, double peak, double fadeSeconds) {
         const double gain = static_cast<double>(k) / static_cast<double>(fade);
         out[out.size() - 1 - k] *= gain * gain;
     }
+    // Players on a sound server stop up to a third of a second before the
+    // end of the data; silence there keeps the whole sound audible.
+    out.resize(out.size() + static_cast<std::size_t>(TrailingSilenceSeconds * SoundSampleRate));
 }
 
 } // namespace

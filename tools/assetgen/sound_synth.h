@@ -1,10 +1,12 @@
 #pragma once
 // The three drill sounds, synthesised: each under a second, starting and
-// ending at silence so that playback never clicks.
+// ending at silence so that playback never clicks, then followed by silence
+// that a player may cut off.
 
 #include <vector>
 
 constexpr int SoundSampleRate = 44100;
+constexpr double TrailingSilenceSeconds = 0.3;
 
 // seikai.wav, a right answer at the first try: a bright rising arpeggio.
 std::vector<double> brightChime();
