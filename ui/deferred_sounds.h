@@ -1,9 +1,10 @@
 #pragma once
 // The window's players. The sounds module is loaded and the players opened
-// when the first pass begins (Sounds::prepare), not at start-up: a learner
-// who only opens the program does not pay for the audio stack. Without the
-// module there is no sound and no error box, as without an audio device;
-// the reason is written to the standard error once.
+// when the first pass begins with a sound server running (Sounds::prepare),
+// not at start-up: a learner who only opens the program does not pay for the
+// audio stack. Without the module or a server there is no sound and no error
+// box, as without an audio device; the reason is written to the standard
+// error once.
 
 #include "sounds.h"
 

@@ -5,7 +5,9 @@
 
 #include <vector>
 
-constexpr int SoundSampleRate = 44100;
+// Every partial lies below 9 kHz; the player holds each sound whole in
+// memory, and half the rate of CD audio halves that.
+constexpr int SoundSampleRate = 22050;
 constexpr double TrailingSilenceSeconds = 0.3;
 
 // seikai.wav, a right answer at the first try: a bright rising arpeggio.
