@@ -91,6 +91,32 @@ class WindowTest : public QObject {
         QTRY_VERIFY(window->formCreated());
     }
 
+    // Pairs of shown controls of the client area that overlap, apart from
+    // the backdrop and the surface under everything, and what lies on
+    // another by design: the timer button over the hint button, the time
+    // panel on the picture frame.
+    QStringList overlaps() {
+        QList<QWidget*> shown;
+        for (QObject* o : window->centralWidget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && w->isVisible() && w->objectName() != "Image1" &&
+                w->objectName() != "surface" && w->objectName() != "SpdBtnhint") {
+                shown << w;
+            }
+        }
+        QStringList pairs;
+        for (int i = 0; i < shown.size(); ++i) {
+            for (int j = i + 1; j < shown.size(); ++j) {
+                const QString pair = shown[i]->objectName() + "/" + shown[j]->objectName();
+                if (shown[i]->geometry().intersects(shown[j]->geometry()) &&
+                    pair != "Panel7/Panel4") {
+                    pairs << pair;
+                }
+            }
+        }
+        return pairs;
+    }
+
     QPlainTextEdit* memo1() { return static_cast<QPlainTextEdit*>(window->control("Memo1")); }
 
     void loadK12() {
@@ -582,6 +608,9 @@ class WindowTest : public QObject {
             open(width);
             QVERIFY(window->drill().form.ScaleRatio < 1.0);
             QVERIFY(window->centralWidget()->width() < 792);
+            // No control lies over another, a drill under way.
+            loadK12();
+            QCOMPARE(overlaps().join(" "), QString());
             // All nine menus in view, none behind the overflow button.
             QMenuBar* bar = window->menuBar();
             QTRY_VERIFY(bar->width() < 792);
