@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     // them in the learner's own data folder.
     const ProgramDir files = ProgramDir::locate(toPath(QCoreApplication::applicationDirPath()),
                                                 std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    const std::filesystem::path& dir = files.root();
+    const std::filesystem::path& dir = files.installRoot();
 
     classic::useJapaneseDialogs();
 

@@ -86,7 +86,7 @@ void Catalogue::FormCreate() {
     // Writers killed half-way (a crash, a power cut) leave their temporary
     // files in the learner's folders; nothing else ever removes them.
     const ProgramDir& dir = drill_.programDir();
-    FileWriter::removeStaleTemporaries({dir.root(), dir.userFileDir()});
+    FileWriter::removeStaleTemporaries({dir.learnerRoot(), dir.userFileDir()});
 
     st.SettingsList = readSettings(drill_.programDir());
     applySettings(st.SettingsList, f, &liveSettings_);

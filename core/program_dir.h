@@ -16,7 +16,7 @@ class ProgramDir {
     ProgramDir(std::filesystem::path root);
     ProgramDir(std::filesystem::path installRoot, std::filesystem::path learnerRoot);
 
-    const std::filesystem::path& root() const { return installRoot_; }
+    const std::filesystem::path& installRoot() const { return installRoot_; }
     const std::filesystem::path& learnerRoot() const { return learnerRoot_; }
     std::filesystem::path resolve(const std::string& backslashName) const;
     std::filesystem::path userFileDir() const { return resolve("UserFile"); }
