@@ -1,4 +1,5 @@
 #include "about_box1.h"
+#include "file_bytes.h"
 #include "path_text.h"
 
 #include "box_button.h"
@@ -49,12 +50,15 @@ void centreEveryLine(QTextEdit* memo) {
 } // namespace
 
 QString TAboutBox1::loadManual(const std::filesystem::path& programDir) {
-    QFile file(toQString(ProgramDir(programDir).resolve("manual.txt")));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read as a bounded regular file, as every outside file: a FIFO or a
+    // device in its place must not stop the window.
+    constexpr std::size_t MaxManualBytes = 1u << 20;
+    const auto bytes = readFileBytes(ProgramDir(programDir).resolve("manual.txt"), MaxManualBytes);
+    if (!bytes) {
         return QStringLiteral("説明書のファイル manual.txt が見つかりません。\n"
                               "プログラムのフォルダーに置いてください。");
     }
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size()));
     if (text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1);
     }

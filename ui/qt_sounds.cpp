@@ -18,7 +18,13 @@ void QtSounds::open(size_t i) {
     // A player binds to the output that is there when it is made.
     withoutServer_[i] = QMediaDevices::defaultAudioOutput().isNull();
     players_[i] = new QSoundEffect(owner_);
-    players_[i]->setSource(QUrl::fromLocalFile(toQString(files_[i])));
+    // Only a regular file is handed to the player: a FIFO or a device in a
+    // sound's place would stop its decoder. Such a file is reported as
+    // missing when it is to be played.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(files_[i], ec)) {
+        players_[i]->setSource(QUrl::fromLocalFile(toQString(files_[i])));
+    }
 }
 
 void QtSounds::prepare() {

@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,6 +85,10 @@ class BoxesTest : public QObject {
         QCOMPARE(execWithReturn(about), int(QDialog::Accepted));
         QVERIFY(about.manualRead());
         QCOMPARE(about.memo()->toPlainText(), TAboutBox1::loadManual(dataDir));
+        // A FIFO in the manual's place is no manual, and does not block.
+        QTemporaryDir fifoDir;
+        QVERIFY(::mkfifo(qPrintable(fifoDir.filePath("manual.txt")), 0600) == 0);
+        QVERIFY(TAboutBox1::loadManual(fifoDir.path().toStdString()).contains("manual.txt"));
     }
 
     void boxesHaveTheirFrameAndButton() {
