@@ -19,6 +19,18 @@ RATE = 44100
 AUDIBLE = int(32767 * 10 ** (-40 / 20))
 
 
+
+def end_processes(*processes):
+    """Terminates each process still running, killing any that will not go."""
+    for process in processes:
+        if process and process.poll() is None:
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait(5)
+
 class ComponentMissing(Exception):
     """The component cannot start here; the test is skipped with this reason."""
 
@@ -91,14 +103,7 @@ class SoundServer:
         return samples, start
 
     def stop(self):
-        for process in (self.recorder, self.daemon):
-            if process and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(5)
+        end_processes(self.recorder, self.daemon)
 
 
 def audible_parts(samples, gap=0.05):
@@ -225,14 +230,7 @@ class InputMethod:
         return [pid for pid in pids if pid != os.getpid()]
 
     def stop(self):
-        for process in (self.daemon, self.bus):
-            if process and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(5)
+        end_processes(self.daemon, self.bus)
         if self.env:
             for pid in self._session_processes():
                 try:
