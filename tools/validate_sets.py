@@ -536,6 +536,10 @@ def main(argv=None):
 
     for line in report.problems + report.warnings:
         print(line)
+    if not dictionary:
+        print("note: the reference dictionary %s was not found, so the headword check "
+              "did not run (it lies in ../shared/reference beside the repository)"
+              % os.path.normpath(args.dictionary))
     if not variants:
         print("note: hunspell's en_US or en_GB dictionary is missing, so answers with an "
               "equally right British spelling were not looked for (Debian: hunspell-en-gb)")
