@@ -38,6 +38,9 @@ class Catalogue {
     // Handler name = item name + "Click". Returns false for a name that is
     // not the catalogue's (the user-file item's "YomikomiClick" among them).
     bool menuClick(const std::string& handlerName);
+    // What a menu item does, `group` being an entry's submenu. False for an
+    // item the catalogue does not run (the user-file item is the editor's).
+    bool run(const MenuItem& item, const MenuItem* group);
 
     void openGroup(const MenuItem& group);
     void chooseEntry(const MenuItem& entry, const MenuItem& group);

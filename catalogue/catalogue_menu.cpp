@@ -10,29 +10,28 @@
 
 bool Catalogue::menuClick(const std::string& handlerName) {
     const MenuRef ref = findByHandler(handlerName);
-    if (!ref) {
-        return false;
-    }
-    const MenuItem& item = *ref.item;
-    switch (item.kind) {
-    case MenuKind::Group:
+    return ref && run(*ref.item, ref.group);
+}
+
+bool Catalogue::run(const MenuItem& item, const MenuItem* group) {
+    switch (item.command) {
+    case MenuCommand::OpenGroup:
         openGroup(item);
         return true;
-    case MenuKind::Entry:
-        chooseEntry(item, *ref.group);
+    case MenuCommand::LoadEntry:
+        if (group == nullptr) {
+            return false;
+        }
+        chooseEntry(item, *group);
         return true;
-    case MenuKind::Command:
-        if (item.name == "K60") {
-            K60Click();
-            return true;
-        }
-        if (item.name == "About1") {
-            About1Click();
-            return true;
-        }
-        return false;
-    case MenuKind::Menu:
-    case MenuKind::Separator:
+    case MenuCommand::ProgramInfo:
+        K60Click();
+        return true;
+    case MenuCommand::Version:
+        About1Click();
+        return true;
+    case MenuCommand::UserFile:
+    case MenuCommand::None:
         return false;
     }
     return false;

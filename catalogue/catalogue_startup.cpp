@@ -3,6 +3,7 @@
 
 #include "cp932.h"
 #include "file_writer.h"
+#include "form_controls.h"
 
 #include <cmath>
 
@@ -37,14 +38,9 @@ void Catalogue::fitToScreen() {
         f.ScaleRatio = static_cast<double>(screenWidth) / divisor;
         f.Width = scaled(f.Width, screenWidth, divisor);
         f.Height = scaled(f.Height, screenWidth, divisor);
-        for (Control* c :
-             {&f.Bangodisp,    &f.tangodisp,   &f.imidisp,    &f.imidisp2,   &f.imidisp3,
-              &f.Memo1,        &f.Memo2,       &f.Memo3,      &f.Memo4,      &f.allmondai,
-              &f.Panel4,       &f.henko_panel, &f.AllCountR_, &f.AllCountW_, &f.tokuten,
-              &f.ShadowLabel2, &f.SpdBtnTimer, &f.SpdBtnhint, &f.SpdBtnSaku, &f.RadioGroup1,
-              &f.Henkou,       &f.Tuika,       &f.Sakujo,     &f.Button2,    &f.NewMondai,
-              &f.Hozon,        &f.Button6}) {
-            c->font.size = scaled(c->font.size, screenWidth, divisor);
+        for (const FormControl& c : formControls()) {
+            Font& font = (f.*c.member).font;
+            font.size = scaled(font.size, screenWidth, divisor);
         }
         // The offsets that place the strip and the marks inside the scaled
         // window are exact at 800 pixels and follow the ratio elsewhere.

@@ -24,6 +24,15 @@ bool hasFlag(const std::string& flags, const std::string& flag) {
     return ("," + flags + ",").find("," + flag + ",") != std::string::npos;
 }
 
+MenuCommand commandOf(const std::string& flags) {
+    static const std::map<std::string, MenuCommand> commands = {
+        {"user-file", MenuCommand::UserFile},
+        {"program-info", MenuCommand::ProgramInfo},
+        {"version", MenuCommand::Version}};
+    auto it = commands.find(flags);
+    return it == commands.end() ? MenuCommand::None : it->second;
+}
+
 MenuItem itemOf(const Row& row) {
     const std::string kind = row.kind;
     const std::string flags = row.flags;
@@ -32,6 +41,7 @@ MenuItem itemOf(const Row& row) {
     m.caption = row.caption;
     if (kind == "group") {
         m.kind = MenuKind::Group;
+        m.command = MenuCommand::OpenGroup;
         m.handler = m.name + "Click";
         m.openingCaption = row.opening;
         if (std::string(row.prefix) != "-") {
@@ -42,12 +52,14 @@ MenuItem itemOf(const Row& row) {
         m.picture = hasFlag(flags, "picture");
     } else if (kind == "entry") {
         m.kind = MenuKind::Entry;
+        m.command = MenuCommand::LoadEntry;
         m.handler = m.name + "Click";
         m.file = row.target;
         m.closesFirst = hasFlag(flags, "closes-first");
     } else if (kind == "command") {
         m.kind = MenuKind::Command;
         m.handler = row.target;
+        m.command = commandOf(flags);
     } else if (kind == "menu") {
         m.kind = MenuKind::Menu;
     } else {

@@ -14,8 +14,19 @@ enum class MenuKind {
     Separator, // a line between items
 };
 
+// What choosing (or, for a group, opening) an item does.
+enum class MenuCommand {
+    None,        // the help menu and separators
+    OpenGroup,   // a catalogue submenu opening
+    LoadEntry,   // a built-in set
+    UserFile,    // the learner's own set file
+    ProgramInfo, // the box about the program
+    Version,     // the version box
+};
+
 struct MenuItem {
     MenuKind kind = MenuKind::Entry;
+    MenuCommand command = MenuCommand::None;
     std::string name;
     // UTF-8, '&' before an access key; "-" for a separator.
     std::string caption;

@@ -2,6 +2,7 @@
 #include "drill.h"
 
 #include "cp932.h"
+#include "form_controls.h"
 
 void Drill::SpdBtnModoruClick() {
     if (state.QuestionList.empty()) {
@@ -86,9 +87,8 @@ void Drill::SpeedButtonseisekiclearClick() {
 }
 
 void Drill::Button6Click() {
-    for (Control* c : {&form.Henkou, &form.Tuika, &form.Sakujo, &form.Button2, &form.NewMondai,
-                       &form.Hozon, &form.Button6}) {
-        c->visible = false;
+    for (Control Form::*button : EditorButtons) {
+        (form.*button).visible = false;
     }
     form.SpdBtnSaku.visible = true;
     if (drillRunning()) {

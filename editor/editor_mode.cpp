@@ -3,6 +3,7 @@
 
 #include "cp932.h"
 #include "errors.h"
+#include "form_controls.h"
 #include "integer_text.h"
 
 #include <algorithm>
@@ -20,9 +21,8 @@ void Editor::SpdBtnSakuClick() {
         form.focus = FocusRequest::Kotakesu;
         return;
     }
-    for (Control* c : {&form.Henkou, &form.Tuika, &form.Sakujo, &form.Button2, &form.NewMondai,
-                       &form.Hozon, &form.Button6}) {
-        c->visible = true;
+    for (Control Form::*button : EditorButtons) {
+        (form.*button).visible = true;
     }
     form.henko_panel.visible = false;
     form.RadioGroup1.visible = false;

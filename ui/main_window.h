@@ -3,24 +3,23 @@
 // event to its handler through the dispatcher. No handler touches a widget.
 
 #include "catalogue.h"
+#include "control_factory.h"
 #include "drill.h"
 #include "editor.h"
 #include "form.h"
+#include "form_view.h"
+#include "menu_builder.h"
 #include "program_dir.h"
 #include "qt_dialogs.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <functional>
-#include <map>
 #include <memory>
 
 class QAction;
 class QDialog;
 class QMenu;
 class QTimer;
-class AnswerField;
-class SurfaceOverlay;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -35,9 +34,9 @@ class MainWindow : public QMainWindow {
     QtDialogs& dialogs() { return *dialogs_; }
 
     // A control by its name ("Memo1", "SpdBtnkaitou", ...).
-    QWidget* control(const QString& name) const { return controls_.value(name); }
-    QAction* menuAction(const QString& itemName) const { return actions_.value(itemName); }
-    QMenu* menu(const QString& itemName) const { return menus_.value(itemName); }
+    QWidget* control(const QString& name) const { return controls_.byName.value(name); }
+    QAction* menuAction(const QString& itemName) const { return menus_.actions.value(itemName); }
+    QMenu* menu(const QString& itemName) const { return menus_.menus.value(itemName); }
     QTimer* timer3() const { return timer3_; }
     QTimer* timer4() const { return timer4_; }
     bool formCreated() const { return formCreated_; }
@@ -59,17 +58,10 @@ class MainWindow : public QMainWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
-    struct Binding;
-    void buildControls();
-    void buildMenus();
-    void buildMenu(QMenu* parent, const MenuItem& item);
     void bindEvents();
-    void copyIn();
-    void renderControl(Binding& b);
-    void applyScale(double ratio);
+    void runMenuItem(const MenuItem& item, const MenuItem* group);
     void onMenuOpening(const MenuItem& group);
-    void menuCommand(const std::string& handler);
-    static void showCheck(QAction* action, bool checked);
+    void click(const char* name, std::function<void()> handler);
 
     ProgramDir dir_;
     std::unique_ptr<Screen> screen_;
@@ -80,26 +72,10 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<Editor> editor_;
 
     QWidget* client_ = nullptr;
-    SurfaceOverlay* overlay_ = nullptr;
-    AnswerField* memo1_ = nullptr;
-    QHash<QString, QWidget*> controls_;
-    QHash<QString, QAction*> actions_;
-    QHash<QString, QMenu*> menus_;
-    std::vector<std::unique_ptr<Binding>> bindings_;
-    std::map<std::string, bool> shownChecks_;
+    Controls controls_;
+    MenuWidgets menus_;
+    std::unique_ptr<FormView> view_;
     QTimer* timer3_ = nullptr;
     QTimer* timer4_ = nullptr;
-
-    // What the widgets show now, to render only changes.
-    std::string shownCaption_;
-    std::string shownPicture_ = "\x01";
-    unsigned long shownSurface_ = ~0ul;
-    double shownScale_ = 1.0;
-    QPoint shownPosition_{-1, -1};
-    int shownTrackBar_ = -1;
-    int shownRadio_ = -1;
-    bool shownTimer3_ = false;
-    bool shownTimer4_ = false;
     bool formCreated_ = false;
-    bool rendering_ = false;
 };

@@ -103,6 +103,9 @@ TEST(CatalogueTable, MenuBarHoldsMenusGroupsSeparatorsAndHelp) {
     EXPECT_TRUE(bar[5].picture);
     EXPECT_EQ(bar[7].kind, MenuKind::Command);
     EXPECT_EQ(bar[7].handler, "YomikomiClick");
+    EXPECT_EQ(bar[7].command, MenuCommand::UserFile);
+    EXPECT_EQ(bar[8].children[0].command, MenuCommand::ProgramInfo);
+    EXPECT_EQ(bar[8].children[2].command, MenuCommand::Version);
     EXPECT_EQ(bar[8].kind, MenuKind::Menu);
     EXPECT_EQ(bar[8].handler, "");
     EXPECT_EQ(childNames(bar[8]), (std::vector<std::string>{"K60", "N3", "About1"}));
@@ -129,6 +132,11 @@ TEST(CatalogueTable, MenuBarHoldsMenusGroupsSeparatorsAndHelp) {
         for (const auto& m : items) {
             ++count;
             names.insert(m.name);
+            // Groups open and entries load by what they are, not by name.
+            if (m.kind == MenuKind::Group || m.kind == MenuKind::Entry) {
+                EXPECT_EQ(m.command, m.kind == MenuKind::Group ? MenuCommand::OpenGroup
+                                                               : MenuCommand::LoadEntry);
+            }
             if (!m.handler.empty()) {
                 ++withHandler;
                 handlers.insert(m.handler);
