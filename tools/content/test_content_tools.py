@@ -258,14 +258,16 @@ class IdiomList(unittest.TestCase):
 
 
 class WordListLevels(unittest.TestCase):
-    def test_words_outside_the_range_unless_excepted(self):
+    def test_words_outside_the_range_unless_excepted_and_stale_exceptions(self):
         words = {"toeic550.txt": ["cat", "meeting", "paralyze", "invoice"],
                  "toeic700.txt": ["invoice", "budget"]}
         levels = {"cat": "A1", "meeting": "A2", "paralyze": "B2", "budget": "B1"}
-        warnings = check_wordlists.level_warnings(words, levels, {("invoice", "toeic700.txt")})
-        self.assertEqual(len(warnings), 3, warnings)
-        for text in ("'cat' is A1", "'paralyze' is B2", "toeic550.txt: 'invoice' is not in"):
-            self.assertTrue(any(text in w for w in warnings), (text, warnings))
+        exceptions = {("invoice", "toeic700.txt"), ("monk", "toeic550.txt")}
+        problems = check_wordlists.level_problems(words, levels, exceptions)
+        self.assertEqual(len(problems), 4, problems)
+        for text in ("'cat' is A1", "'paralyze' is B2", "toeic550.txt: 'invoice' is not in",
+                     "'monk' is not in toeic550.txt"):
+            self.assertTrue(any(text in w for w in problems), (text, problems))
 
 
 class GeneratorFiles(unittest.TestCase):

@@ -9,9 +9,10 @@ The 700 and 550 lists share no word; the count shared by the junior-high and
 550 lists is reported. Exits 1 on any problem.
 
 Where the CEFR-J word list is in ../shared/reference, each word whose level
-lies outside its list's range is reported as a warning unless
-level_exceptions.tsv names it with a reason. The lists are being re-levelled;
-until then these are warnings, not problems.
+lies outside its list's range is a problem unless level_exceptions.tsv names
+it with a reason, and so is an exception naming a word its list no longer
+holds (the reviewed list stays the list's own). --shares prints each list's
+share of words by CEFR-J level.
 """
 
 import csv
@@ -100,18 +101,30 @@ def read_exceptions(path):
     return found
 
 
-def level_warnings(words, levels, exceptions):
-    """Words outside their list's CEFR-J range that no exception names."""
-    warnings = []
+def level_problems(words, levels, exceptions):
+    """Words outside their list's CEFR-J range that no exception names, and stale exceptions."""
+    warnings = ["level_exceptions.tsv: %r is not in %s" % (w, name)
+                for w, name in sorted(exceptions) if w not in words.get(name, [])]
     for name, (low, high) in LEVEL_RANGES.items():
         for w in words.get(name, []):
             level = levels.get(w.lower())
             inside = level is not None and (LEVEL_ORDER.index(low) <= LEVEL_ORDER.index(level)
                                             <= LEVEL_ORDER.index(high))
             if not inside and (w, name) not in exceptions:
-                warnings.append("warning: %s: %r is %s, outside %s-%s"
+                warnings.append("%s: %r is %s, outside %s-%s"
                                 % (name, w, level or "not in CEFR-J", low, high))
     return warnings
+
+
+def print_shares(words, levels):
+    for name in LISTS:
+        counts = {}
+        for w in words[name]:
+            level = levels.get(w.lower(), "none")
+            counts[level] = counts.get(level, 0) + 1
+        print("%-13s %s" % (name, "  ".join("%s %4.1f%%" % (lv, 100.0 * counts.get(lv, 0)
+                                                             / len(words[name]))
+                                             for lv in LEVEL_ORDER + ("none",))))
 
 
 def main():
@@ -139,15 +152,18 @@ def main():
         problems.append("hunspell could not run (%s)" % e)
 
     levels = cefr_levels(CEFRJ)
-    warnings = [] if levels is None else level_warnings(words, levels,
-                                                        read_exceptions(EXCEPTIONS))
-    for p in problems + warnings:
+    outside = [] if levels is None else level_problems(words, levels,
+                                                       read_exceptions(EXCEPTIONS))
+    problems += outside
+    for p in problems:
         print(p)
+    if levels is not None and "--shares" in sys.argv[1:]:
+        print_shares(words, levels)
     shared = len(level_words["jh"] & level_words["550"])
     print("check_wordlists: %s; junior-high and 550 share %d words; %d problems, %s"
           % (", ".join("%s %d" % (n, len(w)) for n, w in words.items()), shared, len(problems),
              "CEFR-J list absent, levels not checked" if levels is None else
-             "%d words outside their list's CEFR-J range" % len(warnings)))
+             "%d of them levels outside a list's CEFR-J range" % len(outside)))
     return 1 if problems else 0
 
 
