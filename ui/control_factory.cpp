@@ -21,14 +21,6 @@
 
 namespace {
 
-void setColours(QWidget* w, QPalette::ColorRole background, Colour bg, QPalette::ColorRole text,
-                Colour fg) {
-    QPalette p = w->palette();
-    p.setColor(background, toQColor(bg));
-    p.setColor(text, toQColor(fg));
-    w->setPalette(p);
-}
-
 // The classic panels: Panel4 a raised inner and a lowered outer bevel,
 // henko_panel a single border and a raised inner bevel.
 QList<DisplayField::Ring> ringsFor(Bevel b) {

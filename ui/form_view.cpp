@@ -49,14 +49,6 @@ BindKind bindKindOf(ControlKind kind) {
     throw std::logic_error("a Form control on a widget that cannot show it");
 }
 
-void setColours(QWidget* w, QPalette::ColorRole background, Colour bg, QPalette::ColorRole text,
-                Colour fg) {
-    QPalette p = w->palette();
-    p.setColor(background, toQColor(bg));
-    p.setColor(text, toQColor(fg));
-    w->setPalette(p);
-}
-
 } // namespace
 
 struct FormView::Binding {

@@ -3,6 +3,7 @@
 #include "classic_look.h"
 #include "cp932.h"
 
+#include <QWidget>
 #include <cmath>
 
 QString fromCp932(const std::string& bytes) {
@@ -58,4 +59,12 @@ Font fromQFont(const QFont& q, Colour colour) {
         (q.bold() ? fontstyle::Bold : 0) | (q.italic() ? fontstyle::Italic : 0) |
         (q.underline() ? fontstyle::Underline : 0) | (q.strikeOut() ? fontstyle::StrikeOut : 0));
     return f;
+}
+
+void setColours(QWidget* widget, QPalette::ColorRole background, Colour backgroundColour,
+                QPalette::ColorRole text, Colour textColour) {
+    QPalette p = widget->palette();
+    p.setColor(background, toQColor(backgroundColour));
+    p.setColor(text, toQColor(textColour));
+    widget->setPalette(p);
 }

@@ -7,8 +7,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <string>
+
+class QWidget;
 
 QString fromCp932(const std::string& bytes);
 QString fromUtf8(const std::string& utf8);
@@ -17,6 +20,9 @@ std::string toUtf8(const QString& text);
 std::string typedToCp932(const QString& text);
 
 QColor toQColor(Colour colour);
+// A widget's background and text colours, in the palette roles it paints with.
+void setColours(QWidget* widget, QPalette::ColorRole background, Colour backgroundColour,
+                QPalette::ColorRole text, Colour textColour);
 Colour fromQColor(const QColor& colour);
 
 // The installed family that stands in for a font name of the settings.
