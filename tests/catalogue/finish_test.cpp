@@ -1,6 +1,6 @@
 #include "catalogue_harness.h"
 #include "cp932.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 
 using cp932::sj;
 
@@ -75,10 +75,11 @@ TEST(Finish, AFailedSaveWritesNothingAndLeavesTheWindowOpen) {
         CatalogueHarness h;
         h.start();
         const std::string before = h.folder.read("font.txt");
-        FileWriter::setFaultHook([](const std::filesystem::path&) { return false; });
         h.dialogs.answers = {Answer::Yes};
-        h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
-        FileWriter::setFaultHook(nullptr);
+        {
+            ScopedFaultHook refused;
+            h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
+        }
         EXPECT_TRUE(h.dialogs.saw(Farewell));
         EXPECT_EQ(h.dialogs.errors(),
                   std::vector<std::string>{"ファイル font.txt を作成できません"});

@@ -1,5 +1,5 @@
 #include "catalogue_harness.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 #include "marks_file.h"
 #include "process_maps.h"
 
@@ -162,9 +162,10 @@ TEST(Marks, AppendCreatesAMissingFileAndReportsAnUnwritableOne) {
     failing.folder.write("checked.txt", "K5\r\n");
     failing.click("K11Click");
     failing.click("K12Click");
-    FileWriter::setFaultHook([](const std::filesystem::path&) { return false; });
-    failing.answerAllRight();
-    FileWriter::setFaultHook(nullptr);
+    {
+        ScopedFaultHook refused;
+        failing.answerAllRight();
+    }
     EXPECT_EQ(failing.dialogs.errors(),
               std::vector<std::string>{"ファイル checked.txt を作成できません"});
     EXPECT_EQ(failing.folder.read("checked.txt"), "K5\r\n");

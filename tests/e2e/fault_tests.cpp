@@ -12,9 +12,11 @@
 #include "cp932.h"
 #include "drill_harness.h"
 #include "editor.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <sys/resource.h>
 
@@ -29,7 +31,7 @@ class FaultyDisk {
   public:
     explicit FaultyDisk(Fault fault) : fault_(fault) {
         if (fault_ == Fault::Refused) {
-            FileWriter::setFaultHook([](const fs::path&) { return false; });
+            hook_.emplace();
             return;
         }
         ::getrlimit(RLIMIT_FSIZE, &saved_);
@@ -40,7 +42,6 @@ class FaultyDisk {
     }
     ~FaultyDisk() {
         if (fault_ == Fault::Refused) {
-            FileWriter::setFaultHook(nullptr);
             return;
         }
         ::setrlimit(RLIMIT_FSIZE, &saved_);
@@ -50,6 +51,7 @@ class FaultyDisk {
 
   private:
     Fault fault_;
+    std::optional<ScopedFaultHook> hook_;
     rlimit saved_{};
 };
 

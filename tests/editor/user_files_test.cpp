@@ -1,6 +1,6 @@
 #include "editor_harness.h"
 #include "errors.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 #include "set_loader.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +19,6 @@ void expectNoDrill(EditorHarness& h) {
     EXPECT_FALSE(h.form().Timer3Enabled);
     EXPECT_TRUE(h.state().CurrentFileName.empty());
 }
-
-struct FaultyDisk {
-    FaultyDisk() {
-        FileWriter::setFaultHook([](const fs::path&) { return false; });
-    }
-    ~FaultyDisk() { FileWriter::setFaultHook(nullptr); }
-};
 
 } // namespace
 
@@ -154,7 +147,7 @@ TEST(SaveUserFile, AFailedWriteIsReportedAndKeepsTheList) {
     const fs::path path = h.folder.path("UserFile/full.txt");
     h.dialogs.files = {path};
     {
-        FaultyDisk disk;
+        ScopedFaultHook refused;
         h.click(&Editor::HozonClick);
     }
     EXPECT_EQ(h.dialogs.errors(),
