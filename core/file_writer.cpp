@@ -4,6 +4,7 @@
 #include "platform_file.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -12,8 +13,8 @@ FileWriter::FaultHook& FileWriter::hook() {
     return h;
 }
 
-void FileWriter::setFaultHook(FaultHook h) {
-    hook() = std::move(h);
+FileWriter::FaultHook FileWriter::setFaultHook(FaultHook h) {
+    return std::exchange(hook(), std::move(h));
 }
 
 void FileWriter::writeLines(const fs::path& path, const LineList& lines,

@@ -26,7 +26,8 @@ class FileWriter {
     static void writeBytes(const std::filesystem::path& path, const std::string& bytes,
                            const std::string& shownName);
 
-    static void setFaultHook(FaultHook hook);
+    // Returns the hook it replaces, for a test to put back.
+    static FaultHook setFaultHook(FaultHook hook);
 
     // Makes a write past the file-size limit fail as on a full disk instead
     // of killing the program; every write does this first.

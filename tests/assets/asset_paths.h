@@ -1,7 +1,10 @@
 #pragma once
 // Where the tests find the built program folder and the committed data.
 
+#include "potoran_assets.h"
+
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,12 +16,33 @@ inline std::filesystem::path dataSourceDir() {
     return POTORAN_DATA_SOURCE;
 }
 
-// The 21 progress pictures, "01" to "12" and "19" to "27".
-inline std::vector<std::string> progressPictureNames() {
+// name@2x.ext, the picture drawn at twice the size.
+inline std::string sharpName(const std::string& name) {
+    const auto dot = name.rfind('.');
+    return name.substr(0, dot) + "@2x" + name.substr(dot);
+}
+
+// Every picture and sound the build draws into the program folder
+// (cmake/assets.cmake).
+inline std::vector<std::string> assetFiles() {
+    std::vector<std::string> files;
+    for (const std::string name : assets::SharpPictures) {
+        files.push_back(name);
+        files.push_back(sharpName(name));
+    }
+    files.insert(files.end(), std::begin(assets::PlainPictures), std::end(assets::PlainPictures));
+    files.insert(files.end(), std::begin(assets::DesktopIcons), std::end(assets::DesktopIcons));
+    files.insert(files.end(), std::begin(assets::Sounds), std::end(assets::Sounds));
+    return files;
+}
+
+// The pictures of the picture box: the progress pictures, Timeout and
+// afterreturn, all under image/.
+inline std::vector<std::string> pictureBoxPictures() {
     std::vector<std::string> names;
-    for (int n = 1; n <= 27; ++n) {
-        if (n < 13 || n > 18) {
-            names.push_back((n < 10 ? "0" : "") + std::to_string(n));
+    for (const std::string name : assets::SharpPictures) {
+        if (name.rfind("image/", 0) == 0) {
+            names.push_back(name);
         }
     }
     return names;

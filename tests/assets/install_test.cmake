@@ -1,6 +1,9 @@
 # `cmake --install` writes the portable program folder, and installing again
 # over it keeps the learner's settings and marks.
 #   -DBUILD_DIR=<build folder> -DWORK_DIR=<scratch folder>
+#   -DASSET_LIST=<cmake/assets.cmake>
+
+include(${ASSET_LIST})
 
 function(install_into prefix)
   execute_process(
@@ -14,12 +17,18 @@ endfunction()
 file(REMOVE_RECURSE ${WORK_DIR})
 install_into(${WORK_DIR})
 
-foreach(file font.txt checked.txt seikai.wav batu.wav seikai2.wav right.bmp wrong.bmp kesu.bmp
-        kesu2.bmp image/01.BMP image/27.BMP image/Timeout.BMP image/afterreturn.BMP
-        glyphs/kaitou.png pictures/backdrop.png jhgram/Tango01.txt TOEIC550/TOEIC550_97.txt
+set(installed ${POTORAN_ASSET_FILES})
+list(REMOVE_ITEM installed ${POTORAN_DESKTOP_ICONS})
+foreach(file font.txt checked.txt ${installed} jhgram/Tango01.txt TOEIC550/TOEIC550_97.txt
         jhword/tang125.txt)
   if(NOT EXISTS ${WORK_DIR}/${file})
     message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+# The desktop's icons belong to the package alone.
+foreach(file ${POTORAN_DESKTOP_ICONS})
+  if(EXISTS ${WORK_DIR}/${file})
+    message(FATAL_ERROR "installed into the program folder: ${file}")
   endif()
 endforeach()
 if(NOT IS_DIRECTORY ${WORK_DIR}/UserFile)

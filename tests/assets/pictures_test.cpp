@@ -29,17 +29,12 @@ bool mostlyRed(const Rgb& c) {
 } // namespace
 
 TEST(Pictures, ProgressPicturesAre24BitAt73By64AndAllDiffer) {
-    std::vector<std::string> files;
-    for (const auto& n : progressPictureNames()) {
-        files.push_back(n + ".BMP");
-    }
-    files.push_back("Timeout.BMP");
-    files.push_back("afterreturn.BMP");
-
+    const auto files = pictureBoxPictures();
+    ASSERT_EQ(files.size(), 23u);
     std::set<std::vector<Rgb>> seen;
     for (const auto& name : files) {
         SCOPED_TRACE(name);
-        const Bitmap bmp = readBmp24(programDir() / "image" / name);
+        const Bitmap bmp = readBmp24(programDir() / name);
         EXPECT_EQ(bmp.width, 73);
         EXPECT_EQ(bmp.height, 64);
         EXPECT_GE(distinctColours(bmp), 8) << "looks blank";
@@ -122,8 +117,8 @@ TEST(Pictures, WindowPicturesHaveTheirSizes) {
             EXPECT_EQ(png2.height, 2 * expected.height);
         }
     }
-    for (const auto& n : progressPictureNames()) {
-        const Bitmap bmp = readBmp24(programDir() / "image" / (n + "@2x.BMP"));
+    for (const auto& name : pictureBoxPictures()) {
+        const Bitmap bmp = readBmp24(programDir() / sharpName(name));
         EXPECT_EQ(bmp.width, 2 * 73);
         EXPECT_EQ(bmp.height, 2 * 64);
     }

@@ -46,20 +46,9 @@ std::vector<std::string> builtInSets() {
 } // namespace
 
 TEST(ProgramFolder, HoldsEveryFileTheProgramOpens) {
-    std::vector<std::string> files{"font.txt",
-                                   "checked.txt",
-                                   "seikai.wav",
-                                   "batu.wav",
-                                   "seikai2.wav",
-                                   "right.bmp",
-                                   "wrong.bmp",
-                                   "kesu.bmp",
-                                   "kesu2.bmp",
-                                   "image/Timeout.BMP",
-                                   "image/afterreturn.BMP"};
-    for (const auto& n : progressPictureNames()) {
-        files.push_back("image/" + n + ".BMP");
-    }
+    std::vector<std::string> files = assetFiles();
+    files.push_back("font.txt");
+    files.push_back("checked.txt");
     for (const auto& file : files) {
         EXPECT_TRUE(fs::is_regular_file(programDir() / file)) << file;
     }

@@ -33,7 +33,7 @@ double crossingRate(const Wave& w) {
 } // namespace
 
 TEST(Sounds, AreShortAudible16BitPcmThatStartAndEndInSilence) {
-    for (const char* name : {"seikai.wav", "batu.wav", "seikai2.wav"}) {
+    for (const char* name : assets::Sounds) {
         SCOPED_TRACE(name);
         const Wave w = readWave(programDir() / name);
         EXPECT_EQ(w.format, 1);

@@ -18,6 +18,12 @@ struct CatalogueHarness : DrillHarness {
     void start() {
         run([&] { catalogue.FormCreate(); });
     }
+    // 中学1年（１）, entry K111, from a two-question set.
+    void chooseK111() {
+        folder.writeLines("jhword/tang101.txt", numberedSet(2));
+        click("K110Click");
+        click("K111Click");
+    }
     // Answers every question of the loaded numbered set right at once.
     void answerAllRight() {
         const int n = drill->state.QueueLength;

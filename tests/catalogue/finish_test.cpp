@@ -1,6 +1,6 @@
 #include "catalogue_harness.h"
 #include "cp932.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 
 using cp932::sj;
 
@@ -75,10 +75,11 @@ TEST(Finish, AFailedSaveWritesNothingAndLeavesTheWindowOpen) {
         CatalogueHarness h;
         h.start();
         const std::string before = h.folder.read("font.txt");
-        FileWriter::setFaultHook([](const std::filesystem::path&) { return false; });
         h.dialogs.answers = {Answer::Yes};
-        h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
-        FileWriter::setFaultHook(nullptr);
+        {
+            ScopedFaultHook refused;
+            h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
+        }
         EXPECT_TRUE(h.dialogs.saw(Farewell));
         EXPECT_EQ(h.dialogs.errors(),
                   std::vector<std::string>{"ファイル font.txt を作成できません"});
@@ -112,3 +113,43 @@ TEST(Finish, AFailedSaveWritesNothingAndLeavesTheWindowOpen) {
         EXPECT_FALSE(std::filesystem::exists(h.folder.path("font.txt")));
     }
 }
+
+// The finish against a disk that refuses the write: the learner gets the
+// program's message, font.txt stays whole and no temporary file is left
+// behind; once the disk takes writes again, the run's counters are saved.
+class FinishOnAFaultyDisk : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(FinishOnAFaultyDisk, KeepsTheSettingsAndCanBeRepeated) {
+    CatalogueHarness h;
+    LineList settings = defaultSettings();
+    settings[0] = sj("設定ファイル");
+    settings[26] = "40";
+    settings.push_back(sj("最後の行"));
+    h.folder.writeLines("font.txt", settings);
+    h.start();
+    h.chooseK111();
+    h.answer("answer1");
+    h.answer("wrong");
+    const std::string before = h.folder.read("font.txt");
+
+    h.dialogs.answers = {Answer::Yes};
+    {
+        FaultyDisk disk(GetParam());
+        h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
+    }
+    EXPECT_EQ(h.dialogs.errors(), std::vector<std::string>{"ファイル font.txt を作成できません"});
+    EXPECT_EQ(h.folder.read("font.txt"), before);
+    EXPECT_TRUE(leftovers(h.folder.root()).empty());
+    EXPECT_FALSE(h.dialogs.closed);
+
+    h.dialogs.answers = {Answer::Yes};
+    h.run([&] { h.catalogue.SpdBtnTojiruClick(); });
+    EXPECT_TRUE(h.dialogs.closed);
+    LineList expected = settings;
+    expected[26] = "1";
+    expected[27] = "1";
+    EXPECT_EQ(h.folder.readLines("font.txt"), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disk, FinishOnAFaultyDisk,
+                         ::testing::Values(Fault::Refused, Fault::DiskFull), faultName);

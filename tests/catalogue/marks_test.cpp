@@ -1,5 +1,5 @@
 #include "catalogue_harness.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 #include "marks_file.h"
 #include "process_maps.h"
 
@@ -162,9 +162,10 @@ TEST(Marks, AppendCreatesAMissingFileAndReportsAnUnwritableOne) {
     failing.folder.write("checked.txt", "K5\r\n");
     failing.click("K11Click");
     failing.click("K12Click");
-    FileWriter::setFaultHook([](const std::filesystem::path&) { return false; });
-    failing.answerAllRight();
-    FileWriter::setFaultHook(nullptr);
+    {
+        ScopedFaultHook refused;
+        failing.answerAllRight();
+    }
     EXPECT_EQ(failing.dialogs.errors(),
               std::vector<std::string>{"ファイル checked.txt を作成できません"});
     EXPECT_EQ(failing.folder.read("checked.txt"), "K5\r\n");
@@ -172,3 +173,38 @@ TEST(Marks, AppendCreatesAMissingFileAndReportsAnUnwritableOne) {
     EXPECT_TRUE(failing.form().isChecked("K12"));
     EXPECT_TRUE(failing.state().QuestionList.empty());
 }
+
+// The mark append against a disk that refuses it: the learner gets the
+// program's message, checked.txt stays whole and no temporary file is left
+// behind; completed again on a sound disk, the set is stored once.
+class MarksOnAFaultyDisk : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(MarksOnAFaultyDisk, AnAppendKeepsTheMarksFile) {
+    CatalogueHarness h;
+    // The last line without its line end: kept as it is.
+    const std::string marks = "K12\r\nk5";
+    h.folder.write("checked.txt", marks);
+    h.start();
+    h.chooseK111();
+    {
+        FaultyDisk disk(GetParam());
+        h.answer("answer1");
+        h.answer("answer2");
+    }
+    EXPECT_EQ(h.dialogs.errors(),
+              std::vector<std::string>{"ファイル checked.txt を作成できません"});
+    EXPECT_EQ(h.folder.read("checked.txt"), marks);
+    EXPECT_TRUE(leftovers(h.folder.root()).empty());
+    // The mark stays for the run; the drill is left with no set.
+    EXPECT_TRUE(h.form().isChecked("K111"));
+    EXPECT_TRUE(h.state().QuestionList.empty());
+
+    h.chooseK111();
+    h.answer("answer1");
+    h.answer("answer2");
+    EXPECT_EQ(h.dialogs.errors().size(), 1u);
+    EXPECT_EQ(h.folder.read("checked.txt"), "K12\r\nk5\r\nK111\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Disk, MarksOnAFaultyDisk,
+                         ::testing::Values(Fault::Refused, Fault::DiskFull), faultName);

@@ -1,4 +1,5 @@
 #include "errors.h"
+#include "faulty_disk.h"
 #include "file_bytes.h"
 #include "file_writer.h"
 #include "line_list.h"
@@ -45,10 +46,11 @@ TEST(LineWriter, CrLfAfterEveryLineAndAtomicReplace) {
 TEST(LineWriter, AFailedWriteLeavesTheOldFileWhole) {
     TempProgramDir dir;
     dir.write("keep.txt", "old\r\n");
-    FileWriter::setFaultHook([](const std::filesystem::path&) { return false; });
-    EXPECT_THROW(FileWriter::writeLines(dir.path("keep.txt"), {"new"}, "keep.txt"),
-                 FileCreateError);
-    FileWriter::setFaultHook(nullptr);
+    {
+        ScopedFaultHook refused;
+        EXPECT_THROW(FileWriter::writeLines(dir.path("keep.txt"), {"new"}, "keep.txt"),
+                     FileCreateError);
+    }
     EXPECT_EQ(dir.read("keep.txt"), "old\r\n");
     try {
         FileWriter::writeLines(dir.path("missing/dir/x.txt"), {"x"}, "x.txt");

@@ -73,6 +73,8 @@ class Learner:
 
     def client_point(self, x, y):
         g = geometry(self.window)
+        if not g:
+            raise DriverError("the main window is gone")
         menu_bar = g[3] - CLIENT_HEIGHT
         return g[0] + x, g[1] + menu_bar + y
 

@@ -218,13 +218,19 @@ def screenshot(path, window="root"):
                    capture_output=True, timeout=20)
 
 
-def red_share(window):
-    """Share of strongly red pixels in a window: the critical icon of an
-    error box has many, an information or question box none."""
+def window_pixels(window):
+    """The window's pixels as RGB bytes; empty when it cannot be read."""
     run = subprocess.run(["import", "-window", str(window), "-depth", "8", "rgb:-"],
                          capture_output=True, timeout=20)
-    data = run.stdout
-    if run.returncode != 0 or not data:
+    return run.stdout if run.returncode == 0 else b""
+
+
+def red_share(window_or_pixels):
+    """Share of strongly red pixels in a window (or its pixels): the critical
+    icon of an error box has many, an information or question box none."""
+    data = (window_or_pixels if isinstance(window_or_pixels, bytes)
+            else window_pixels(window_or_pixels))
+    if not data:
         return 0.0
     pixels = len(data) // 3
     red = sum(1 for i in range(0, pixels * 3, 3)

@@ -1,6 +1,6 @@
 #include "editor_harness.h"
 #include "errors.h"
-#include "file_writer.h"
+#include "faulty_disk.h"
 #include "set_loader.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +19,6 @@ void expectNoDrill(EditorHarness& h) {
     EXPECT_FALSE(h.form().Timer3Enabled);
     EXPECT_TRUE(h.state().CurrentFileName.empty());
 }
-
-struct FaultyDisk {
-    FaultyDisk() {
-        FileWriter::setFaultHook([](const fs::path&) { return false; });
-    }
-    ~FaultyDisk() { FileWriter::setFaultHook(nullptr); }
-};
 
 } // namespace
 
@@ -154,7 +147,7 @@ TEST(SaveUserFile, AFailedWriteIsReportedAndKeepsTheList) {
     const fs::path path = h.folder.path("UserFile/full.txt");
     h.dialogs.files = {path};
     {
-        FaultyDisk disk;
+        ScopedFaultHook refused;
         h.click(&Editor::HozonClick);
     }
     EXPECT_EQ(h.dialogs.errors(),
@@ -163,3 +156,50 @@ TEST(SaveUserFile, AFailedWriteIsReportedAndKeepsTheList) {
     EXPECT_EQ(h.state().CurrentFileName, path);
     EXPECT_FALSE(fs::exists(path));
 }
+
+// A save against a disk that refuses it, over an old file and as a new one:
+// the learner gets the program's message, the old file stays whole, no
+// temporary file is left behind, and the edits can still be saved.
+class SaveOnAFaultyDisk : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(SaveOnAFaultyDisk, KeepsTheOldFileAndTheEdits) {
+    EditorHarness h;
+    const LineList old = setLines(sj("私の問題集"), sj("英語にしなさい。"),
+                                  {{sj("りんご"), "", " ", "apple"}, {sj("ねこ"), "", " ", "cat"}});
+    h.folder.writeLines("UserFile/mine.txt", old);
+    const std::string oldBytes = h.folder.read("UserFile/mine.txt");
+    const fs::path mine = h.folder.path("UserFile/mine.txt");
+    const fs::path fresh = h.folder.path("UserFile/fresh.txt");
+    h.dialogs.files = {mine};
+    h.click(&Editor::YomikomiClick);
+    ASSERT_EQ(h.state().QuestionList, old);
+    h.enterEditorMode();
+    h.dialogs.inputs = {sj("新しい題"), sj("新しい設問")};
+    h.click(&Editor::Button2Click);
+    const LineList edited = h.state().QuestionList;
+    ASSERT_NE(edited, old);
+
+    const auto save = [&](const fs::path& path) {
+        h.dialogs.files = {path};
+        h.click(&Editor::HozonClick);
+    };
+    {
+        FaultyDisk disk(GetParam());
+        save(mine);
+        save(fresh);
+    }
+    EXPECT_EQ(h.dialogs.errors(),
+              (std::vector<std::string>{"ファイル " + mine.string() + " を作成できません",
+                                        "ファイル " + fresh.string() + " を作成できません"}));
+    EXPECT_EQ(h.folder.read("UserFile/mine.txt"), oldBytes);
+    EXPECT_FALSE(fs::exists(fresh));
+    EXPECT_TRUE(leftovers(h.folder.root()).empty());
+    EXPECT_EQ(h.state().QuestionList, edited);
+
+    save(mine);
+    EXPECT_EQ(h.dialogs.errors().size(), 2u);
+    EXPECT_EQ(h.folder.readLines("UserFile/mine.txt"), edited);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disk, SaveOnAFaultyDisk,
+                         ::testing::Values(Fault::Refused, Fault::DiskFull), faultName);

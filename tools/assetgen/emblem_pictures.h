@@ -14,5 +14,4 @@ QImage drawLogo();
 // The icon drawn at `size` pixels square (the 32-pixel design scaled), for
 // the desktop's launchers at each size they ask for.
 QImage drawIcon(int size = IconSize);
-inline constexpr int DesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QImage drawMenuPicture();

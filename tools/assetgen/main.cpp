@@ -1,5 +1,6 @@
 // Draws every picture and synthesises every sound the program opens beside
-// itself, straight into the program folder given on the command line. Run
+// itself (the list is cmake/assets.cmake's), straight into the program
+// folder given on the command line. Run
 // with QT_QPA_PLATFORM=offscreen; needs the IPA fonts for Japanese labels.
 
 #include "backdrop.h"
@@ -13,25 +14,25 @@
 #include "toolbar_glyphs.h"
 #include "wav_writer.h"
 
+#include "potoran_assets.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// "" for the 1x pictures, "@2x" for those drawn at twice the size.
-std::string scaleSuffix;
-
-// The picture's name with the scale suffix before its extension.
-fs::path scaled(const fs::path& file) {
-    return file.parent_path() / (file.stem().string() + scaleSuffix + file.extension().string());
-}
 
 std::string twoDigits(int n) {
     char name[8];
@@ -39,70 +40,108 @@ std::string twoDigits(int n) {
     return name;
 }
 
-void writeProgressPictures(const fs::path& dir) {
-    fs::create_directories(dir / "image");
+// How each listed picture is drawn, by its name in the program folder. The
+// names and which of them come at two scales are cmake/assets.cmake's.
+std::map<std::string, std::function<QImage()>> drawings() {
+    std::map<std::string, std::function<QImage()>> d;
     for (int step = 0; step < LapSteps; ++step) {
-        writeBmp24(drawLapPicture(step), scaled(dir / "image" / (twoDigits(step + 1) + ".BMP")));
+        d["image/" + twoDigits(step + 1) + ".BMP"] = [step] { return drawLapPicture(step); };
     }
     // The straight is pictures 11, 12, then 19 to 26; 13 to 18 are not shown.
     const int stretch[StretchSteps] = {11, 12, 19, 20, 21, 22, 23, 24, 25, 26};
     for (int step = 0; step < StretchSteps; ++step) {
-        writeBmp24(drawStretchPicture(step),
-                   scaled(dir / "image" / (twoDigits(stretch[step]) + ".BMP")));
+        d["image/" + twoDigits(stretch[step]) + ".BMP"] = [step] {
+            return drawStretchPicture(step);
+        };
     }
-    writeBmp24(drawFinishPicture(), scaled(dir / "image" / "27.BMP"));
-    writeBmp24(drawTimeoutPicture(), scaled(dir / "image" / "Timeout.BMP"));
-    writeBmp24(drawReadThenTypePicture(), scaled(dir / "image" / "afterreturn.BMP"));
+    d["image/27.BMP"] = drawFinishPicture;
+    d["image/Timeout.BMP"] = drawTimeoutPicture;
+    d["image/afterreturn.BMP"] = drawReadThenTypePicture;
+
+    d["right.bmp"] = drawRightMark;
+    d["wrong.bmp"] = drawWrongMark;
+    d["kesu.bmp"] = drawEraseStrip;
+    d["kesu2.bmp"] = drawEraseStrip;
+
+    d["glyphs/modoru.png"] = [] { return drawArrowGlyph(true); };
+    d["glyphs/susumeru.png"] = [] { return drawArrowGlyph(false); };
+    const struct {
+        const char* name;
+        const char* label;
+        TileColour colour;
+    } labels[] = {
+        {"kaitou", "こたえ", TileColour::Blue},  {"shuryo", "やめる", TileColour::Green},
+        {"tojiru", "おわる", TileColour::Green}, {"color1", "いろ", TileColour::Blue},
+        {"font", "もじ", TileColour::Blue},      {"saku", "つくる", TileColour::Blue},
+        {"hint", "ひんと", TileColour::Blue},    {"timer", "じかん", TileColour::Blue},
+    };
+    for (const auto& l : labels) {
+        d["glyphs/" + std::string(l.name) + ".png"] = [l] {
+            return drawLabelGlyph(QString::fromUtf8(l.label), l.colour);
+        };
+    }
+    d["glyphs/seisekiclear.png"] = drawClearGlyph;
+
+    d["pictures/backdrop.png"] = drawBackdrop;
+    d["pictures/logo.png"] = drawLogo;
+    d["pictures/toeic_menu.png"] = drawMenuPicture;
+    d["pictures/icon.png"] = [] { return drawIcon(); };
+    for (int size : assets::IconSizes) {
+        d["pictures/icon-" + std::to_string(size) + ".png"] = [size] { return drawIcon(size); };
+    }
+    return d;
 }
 
-void writeMarks(const fs::path& dir) {
-    writeBmp24(drawRightMark(), dir / "right.bmp");
-    writeBmp24(drawWrongMark(), dir / "wrong.bmp");
-    writeBmp24(drawEraseStrip(), dir / "kesu.bmp");
-    writeBmp24(drawEraseStrip(), dir / "kesu2.bmp");
-}
+const std::map<std::string, std::vector<double> (*)()> sounds = {
+    {"seikai.wav", brightChime}, {"batu.wav", lowBuzz}, {"seikai2.wav", softChime}};
 
-void writeGlyphs(const fs::path& dir) {
-    const fs::path glyphs = dir / "glyphs";
-    fs::create_directories(glyphs);
-    writePng(drawArrowGlyph(true), scaled(glyphs / "modoru.png"));
-    writePng(drawArrowGlyph(false), scaled(glyphs / "susumeru.png"));
-    writePng(drawLabelGlyph(QStringLiteral("こたえ"), TileColour::Blue),
-             scaled(glyphs / "kaitou.png"));
-    writePng(drawLabelGlyph(QStringLiteral("やめる"), TileColour::Green),
-             scaled(glyphs / "shuryo.png"));
-    writePng(drawLabelGlyph(QStringLiteral("おわる"), TileColour::Green),
-             scaled(glyphs / "tojiru.png"));
-    writePng(drawLabelGlyph(QStringLiteral("いろ"), TileColour::Blue),
-             scaled(glyphs / "color1.png"));
-    writePng(drawLabelGlyph(QStringLiteral("もじ"), TileColour::Blue), scaled(glyphs / "font.png"));
-    writePng(drawLabelGlyph(QStringLiteral("つくる"), TileColour::Blue),
-             scaled(glyphs / "saku.png"));
-    writePng(drawLabelGlyph(QStringLiteral("ひんと"), TileColour::Blue),
-             scaled(glyphs / "hint.png"));
-    writePng(drawLabelGlyph(QStringLiteral("じかん"), TileColour::Blue),
-             scaled(glyphs / "timer.png"));
-    writePng(drawClearGlyph(), scaled(glyphs / "seisekiclear.png"));
-}
-
-void writePictures(const fs::path& dir) {
-    const fs::path pictures = dir / "pictures";
-    fs::create_directories(pictures);
-    writePng(drawBackdrop(), pictures / "backdrop.png");
-    writePng(drawIcon(), pictures / "icon.png");
-    for (int size : DesktopIconSizes) {
-        writePng(drawIcon(size), pictures / ("icon-" + std::to_string(size) + ".png"));
+// Draws the listed pictures into `dir`, with `suffix` before the extension,
+// and crosses each off `unused`.
+template <std::size_t N>
+void writePictures(const fs::path& dir, const char* const (&names)[N], const std::string& suffix,
+                   const std::map<std::string, std::function<QImage()>>& drawing,
+                   std::set<std::string>& unused) {
+    for (const std::string name : names) {
+        const auto found = drawing.find(name);
+        if (found == drawing.end()) {
+            throw std::runtime_error("no drawing for " + name);
+        }
+        unused.erase(name);
+        fs::path file = dir / name;
+        file.replace_filename(file.stem().string() + suffix + file.extension().string());
+        fs::create_directories(file.parent_path());
+        if (file.extension() == ".png") {
+            writePng(found->second(), file);
+        } else {
+            writeBmp24(found->second(), file);
+        }
     }
 }
 
-// The pictures shown at their size, which a high-DPI screen shows from their
-// @2x files; the marks are pixel art and the backdrop is stretched anyway.
-void writeSharpPictures(const fs::path& dir) {
-    writeProgressPictures(dir);
-    writeGlyphs(dir);
-    const fs::path pictures = dir / "pictures";
-    writePng(drawLogo(), scaled(pictures / "logo.png"));
-    writePng(drawMenuPicture(), scaled(pictures / "toeic_menu.png"));
+void writeEverything(const fs::path& dir) {
+    const auto drawing = drawings();
+    std::set<std::string> unused;
+    for (const auto& [name, draw] : drawing) {
+        unused.insert(name);
+    }
+    fs::create_directories(dir);
+    writePictures(dir, assets::PlainPictures, "", drawing, unused);
+    writePictures(dir, assets::DesktopIcons, "", drawing, unused);
+    writePictures(dir, assets::SharpPictures, "", drawing, unused);
+    // The pictures shown at their size, which a high-DPI screen shows from
+    // their @2x files.
+    setCanvasScale(2);
+    writePictures(dir, assets::SharpPictures, "@2x", drawing, unused);
+    for (const std::string name : assets::Sounds) {
+        const auto found = sounds.find(name);
+        if (found == sounds.end()) {
+            throw std::runtime_error("no sound for " + name);
+        }
+        writeWav16(found->second(), SoundSampleRate, dir / name);
+    }
+    if (!unused.empty() || std::size(assets::Sounds) != sounds.size()) {
+        throw std::runtime_error("a picture or sound is made but not listed in cmake/assets.cmake");
+    }
 }
 
 // The offscreen platform warns about a missing runtime folder, which drawing
@@ -112,12 +151,6 @@ void printMessage(QtMsgType type, const QMessageLogContext&, const QString& mess
         return;
     }
     std::cerr << message.toStdString() << "\n";
-}
-
-void writeSounds(const fs::path& dir) {
-    writeWav16(brightChime(), SoundSampleRate, dir / "seikai.wav");
-    writeWav16(lowBuzz(), SoundSampleRate, dir / "batu.wav");
-    writeWav16(softChime(), SoundSampleRate, dir / "seikai2.wav");
 }
 
 } // namespace
@@ -132,14 +165,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     try {
         requireIpaFonts();
-        fs::create_directories(dir);
-        writeMarks(dir);
-        writePictures(dir);
-        writeSharpPictures(dir);
-        setCanvasScale(2);
-        scaleSuffix = "@2x";
-        writeSharpPictures(dir);
-        writeSounds(dir);
+        writeEverything(dir);
     } catch (const std::exception& e) {
         std::cerr << "potoran_assetgen: " << e.what() << "\n";
         return 1;
