@@ -77,7 +77,7 @@ void Catalogue::FormCreate() {
     st.SettingsList.clear();
     st.CurrentBase = 2;
     st.CurrentFileName.clear();
-    st.Position = 1;
+    st.rewind();
     st.TimeLimit = 20;
     st.SecondsLeft = 20;
     f.Panel4.text = std::to_string(st.TimeLimit);

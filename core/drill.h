@@ -77,6 +77,11 @@ class Drill {
     void SpdBtnSusumeruClick();
     void SpdBtnShuryoClick();
     void CloseSet();
+    // Begins the pass again after the list was edited and shows the question
+    // at line `base`, or the next one still queued, or the last queued. The
+    // miss flag stays only if the question on screen is still the one at
+    // `previousBase` (-1: a different question in any case).
+    void restartAt(int base, int previousBase = -1);
     void changeClick();
     void SpeedButtonseisekiclearClick();
 

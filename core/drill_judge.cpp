@@ -47,10 +47,7 @@ void Drill::SpdBtnkaitouClick() {
 }
 
 void Drill::closeAfterPass(const char* message) {
-    state.QuestionList.clear();
-    state.CurrentFileName.clear();
-    state.clearPassed();
-    state.Position = 1;
+    state.closeSet();
     if (message) {
         dialogs_.information(message);
     }

@@ -5,6 +5,8 @@
 #include "cp932.h"
 #include "errors.h"
 
+#include <algorithm>
+
 Drill::Drill(const ProgramDir& dir, Dialogs& dialogs, Sounds& sounds, const Screen& screen)
     : dir_(dir), dialogs_(dialogs), sounds_(sounds), screen_(screen), dispatcher_(dialogs) {}
 
@@ -42,6 +44,32 @@ void Drill::BeginPass() {
     state.Position = 1;
     state.MissInPass = 0;
     ShowQuestion();
+}
+
+void Drill::restartAt(int base, int previousBase) {
+    // A pass that queues nothing (every question left already passed) shows
+    // slot 1 all the same; slots BeginPass does not fill keep base lines of an
+    // earlier, possibly longer list, so point slot 1 at a question that exists.
+    if (questionCount(state.QuestionList) > 0) {
+        state.Queue[1] = baseLineOf(1);
+    }
+    BeginPass();
+    // BeginPass leaves out questions already passed, so positions of the old
+    // queue no longer name the same questions.
+    const int length = std::clamp(state.QueueLength, 0, MaxQuestions);
+    int slot = std::max(length, 1);
+    for (int p = 1; p <= length; ++p) {
+        if (state.Queue[p] >= base) {
+            slot = p;
+            break;
+        }
+    }
+    state.Position = slot;
+    ShowQuestion();
+    // A miss belongs to the question it was made at.
+    if (state.CurrentBase != previousBase) {
+        MissedCurrent = false;
+    }
 }
 
 void Drill::PaintStripNumber(Colour colour) {
