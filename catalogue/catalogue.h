@@ -21,8 +21,8 @@ class Catalogue {
     Catalogue& operator=(const Catalogue&) = delete;
 
     // One-time initialisation, run on the main window's first activation.
-    // The window fills form.Width/Height (its outer size) first. On a screen
-    // narrower than 900 pixels it leaves form.ScaleRatio, the scaled
+    // The window fills form.Width/Height (its outer size) first. On a narrow
+    // screen (geometry::isNarrow) it leaves form.ScaleRatio, the scaled
     // form.Width/Height and the control font sizes already scaled in the Form;
     // the window scales positions and sizes of its widgets by the ratio and
     // moves itself to form.Left/Top. A second call does nothing.

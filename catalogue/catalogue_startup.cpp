@@ -27,11 +27,7 @@ void Catalogue::fitToScreen() {
     Form& f = drill_.form;
     DrillState& st = drill_.state;
     const int screenWidth = drill_.screen().width();
-    if (screenWidth >= 900) {
-        st.StripDX = 0;
-        st.StripDY = 57;
-        st.MarkDX = -305;
-    } else {
+    if (geometry::isNarrow(screenWidth)) {
         // The divisor is the outer width before scaling.
         const int divisor = f.Width + 120;
         f.ScaleRatio = static_cast<double>(screenWidth) / divisor;
@@ -46,14 +42,12 @@ void Catalogue::fitToScreen() {
               &f.Hozon,        &f.Button6}) {
             c->font.size = scaled(c->font.size, screenWidth, divisor);
         }
-        // The offsets that place the strip and the marks inside the scaled
-        // window are exact at 800 pixels and follow the ratio elsewhere.
-        const double r = screenWidth / 800.0;
-        st.StripDX = 23 - static_cast<int>(std::lround(20 * r));
-        st.StripDY = 420 - static_cast<int>(std::lround(315 * r));
-        st.MarkDX = 82 - static_cast<int>(std::lround(337 * r));
     }
-    st.MarkDY = 355;
+    const geometry::SurfaceOffsets offsets = geometry::surfaceOffsets(screenWidth);
+    st.StripDX = offsets.stripDX;
+    st.StripDY = offsets.stripDY;
+    st.MarkDX = offsets.markDX;
+    st.MarkDY = offsets.markDY;
 }
 
 void Catalogue::centreOnScreen() {

@@ -16,9 +16,9 @@ std::string shownPart(const std::string& line) {
 
 void Drill::blankStrip() {
     const int x0 = 0 - state.StripDX;
-    const int x1 = 1000 - state.StripDX;
-    form.surface.blankRow(x0, x1, 420 - state.StripDY);
-    form.surface.blankRow(x0, x1, 430 - state.StripDY);
+    const int x1 = geometry::StripRightX - state.StripDX;
+    form.surface.blankRow(x0, x1, geometry::stripRowY(state.StripDY));
+    form.surface.blankRow(x0, x1, geometry::StripLowerRowY - state.StripDY);
 }
 
 void Drill::BeginPass() {
@@ -31,8 +31,9 @@ void Drill::BeginPass() {
         const int count = questionCount(list);
         for (int k = 1; k <= count && k <= MaxQuestions; ++k) {
             if (state.Passed[k] == 0) {
-                form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY,
-                                  std::to_string(k), colours::White);
+                form.surface.text(geometry::stripNumberX(k, state.StripDX),
+                                  geometry::stripRowY(state.StripDY), std::to_string(k),
+                                  colours::White);
                 state.Queue[state.Position] = baseLineOf(k);
                 ++state.Position;
             }
@@ -74,7 +75,8 @@ void Drill::restartAt(int base, int previousBase) {
 
 void Drill::PaintStripNumber(Colour colour) {
     const int k = questionNumberOf(state.CurrentBase);
-    form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY, std::to_string(k), colour);
+    form.surface.text(geometry::stripNumberX(k, state.StripDX), geometry::stripRowY(state.StripDY),
+                      std::to_string(k), colour);
 }
 
 std::optional<BitmapSize> Drill::pictureSize(const std::string& name) {
@@ -95,20 +97,22 @@ void Drill::drawBitmap(int x, int y, const std::string& name) {
 }
 
 void Drill::PaintMark(bool right) {
+    using namespace geometry;
     if (right) {
-        drawBitmap(state.RightMarkX + 82 - state.MarkDX, 364 - state.MarkDY, "right.bmp");
-        state.RightMarkX += 5;
+        drawBitmap(state.RightMarkX + MarkX - state.MarkDX, RightMarkY - state.MarkDY, "right.bmp");
+        state.RightMarkX += MarkStep;
     } else {
-        drawBitmap(state.WrongMarkX + 82 - state.MarkDX, 371 - state.MarkDY, "wrong.bmp");
-        state.WrongMarkX += 5;
+        drawBitmap(state.WrongMarkX + MarkX - state.MarkDX, WrongMarkY - state.MarkDY, "wrong.bmp");
+        state.WrongMarkX += MarkStep;
     }
 }
 
 void Drill::EraseMarks() {
     state.RightMarkX = 0;
     state.WrongMarkX = 0;
-    drawBitmap(80 - state.MarkDX, 364 - state.MarkDY,
-               screen_.width() >= 900 ? "kesu.bmp" : "kesu2.bmp");
+    // The narrow window's shorter rows have their own eraser.
+    drawBitmap(geometry::EraserX - state.MarkDX, geometry::RightMarkY - state.MarkDY,
+               geometry::isNarrow(screen_.width()) ? "kesu2.bmp" : "kesu.bmp");
 }
 
 int Drill::RightRate() const {

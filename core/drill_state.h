@@ -9,6 +9,7 @@
 
 #include "line_list.h"
 #include "question_list.h"
+#include "surface_geometry.h"
 
 #include <array>
 #include <cstdint>
@@ -30,10 +31,10 @@ struct DrillState {
     std::int32_t TimeLimit = 20;
     // The catalogue entry that loaded the set, by name; core knows no more of it.
     std::optional<std::string> LoadedBy;
-    std::int32_t StripDX = 0;
-    std::int32_t StripDY = 57;
-    std::int32_t MarkDX = -305;
-    std::int32_t MarkDY = 355;
+    std::int32_t StripDX = geometry::WideOffsets.stripDX;
+    std::int32_t StripDY = geometry::WideOffsets.stripDY;
+    std::int32_t MarkDX = geometry::WideOffsets.markDX;
+    std::int32_t MarkDY = geometry::WideOffsets.markDY;
     std::int32_t PictureStep = 0;
     std::int32_t LastWrong = 0;
     std::int32_t TypedSinceJudge = 0;
