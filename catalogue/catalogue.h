@@ -14,7 +14,8 @@
 class Catalogue {
   public:
     // Installs the drill's set-completed hook: the entry gets its check mark
-    // and is appended to checked.txt (Button9Click).
+    // and is appended to checked.txt (Button9Click); and its answer-colour
+    // hook, which reads the colour from the settings held since start-up.
     explicit Catalogue(Drill& drill);
     ~Catalogue();
     Catalogue(const Catalogue&) = delete;
@@ -58,7 +59,7 @@ class Catalogue {
     void setCompleted(const std::string& entry);
     void fitToScreen();
     void centreOnScreen();
-    void chooseBackground(std::initializer_list<Control*> fields, std::initializer_list<int> lines);
+    void chooseBackground(std::initializer_list<Control Form::*> fields);
     void helpBox(bool about);
 
     Drill& drill_;

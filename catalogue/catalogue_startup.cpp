@@ -3,6 +3,7 @@
 
 #include "cp932.h"
 #include "file_writer.h"
+#include "integer_text.h"
 
 #include <cmath>
 
@@ -17,10 +18,16 @@ int scaled(int value, int numerator, int denominator) {
 
 Catalogue::Catalogue(Drill& drill) : drill_(drill) {
     drill_.onSetCompleted = [this](const std::string& entry) { setCompleted(entry); };
+    drill_.storedAnswerColour = [this] {
+        static constexpr int line = settingLine(&Form::Memo1, SettingKind::FontColour);
+        static_assert(line > 0);
+        return integerLine(drill_.state.SettingsList, line);
+    };
 }
 
 Catalogue::~Catalogue() {
     drill_.onSetCompleted = nullptr;
+    drill_.storedAnswerColour = nullptr;
 }
 
 void Catalogue::fitToScreen() {
@@ -85,7 +92,7 @@ void Catalogue::FormCreate() {
     st.SettingsList = readSettings(drill_.programDir());
     applySettings(st.SettingsList, f, &liveSettings_);
 
-    // The counts of the last run (lines 26 and 27) are not carried over.
+    // The counts of the last run are not carried over.
     st.TotalRight = 0;
     st.TotalWrong = 0;
     f.AllCountR_.text = "0";

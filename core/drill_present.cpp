@@ -64,13 +64,16 @@ void Drill::showPicture(const std::string& name) {
 }
 
 Colour Drill::normalAnswerColour() {
+    static const Colour design = Form().Memo1.font.color;
+    if (!storedAnswerColour) {
+        return design;
+    }
     try {
-        return integerLine(state.SettingsList, 10);
+        return storedAnswerColour();
     } catch (const RuntimeError& e) {
         if (!std::exchange(reportedAnswerColour_, true)) {
             dialogs_.errorReport(e.what());
         }
-        static const Colour design = Form().Memo1.font.color;
         return design;
     }
 }

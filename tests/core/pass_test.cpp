@@ -199,7 +199,7 @@ TEST(Presentation, UnreadablePicturesAndAnswerColourNeverLockTheDrill) {
     for (const char* name : {"image/01.BMP", "image/02.BMP", "right.bmp", "kesu.bmp"}) {
         std::filesystem::remove(h.folder.path(name));
     }
-    h.state().SettingsList[10] = "red";
+    h.drill->storedAnswerColour = []() -> Colour { throw NotIntegerError("red"); };
     h.load(numberedSet(3));
     EXPECT_EQ(h.form().tangodisp.text, "question 1");
     EXPECT_EQ(h.state().queueLength(), 3);
