@@ -79,7 +79,7 @@ void JudgeRightAnswer(benchmark::State& state) {
     for (auto _ : state) {
         // The last question would complete the set and write a mark: start
         // over before it, outside the timing.
-        if (b.drill.state.Position >= b.drill.state.QueueLength) {
+        if (b.drill.state.position() >= b.drill.state.queueLength()) {
             state.PauseTiming();
             b.choose();
             state.ResumeTiming();

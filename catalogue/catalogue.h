@@ -14,15 +14,16 @@
 class Catalogue {
   public:
     // Installs the drill's set-completed hook: the entry gets its check mark
-    // and is appended to checked.txt (Button9Click).
+    // and is appended to checked.txt (Button9Click); and its answer-colour
+    // hook, which reads the colour from the settings held since start-up.
     explicit Catalogue(Drill& drill);
     ~Catalogue();
     Catalogue(const Catalogue&) = delete;
     Catalogue& operator=(const Catalogue&) = delete;
 
     // One-time initialisation, run on the main window's first activation.
-    // The window fills form.Width/Height (its outer size) first. On a screen
-    // narrower than 900 pixels it leaves form.ScaleRatio, the scaled
+    // The window fills form.Width/Height (its outer size) first. On a narrow
+    // screen (geometry::isNarrow) it leaves form.ScaleRatio, the scaled
     // form.Width/Height and the control font sizes already scaled in the Form;
     // the window scales positions and sizes of its widgets by the ratio and
     // moves itself to form.Left/Top. A second call does nothing.
@@ -61,7 +62,7 @@ class Catalogue {
     void setCompleted(const std::string& entry);
     void fitToScreen();
     void centreOnScreen();
-    void chooseBackground(std::initializer_list<Control*> fields, std::initializer_list<int> lines);
+    void chooseBackground(std::initializer_list<Control Form::*> fields);
     void helpBox(bool about);
 
     Drill& drill_;

@@ -2,15 +2,14 @@
 // changes; font.txt is written by the confirmed finish alone.
 #include "catalogue.h"
 
-void Catalogue::chooseBackground(std::initializer_list<Control*> fields,
-                                 std::initializer_list<int> lines) {
+void Catalogue::chooseBackground(std::initializer_list<Control Form::*> fields) {
     Form& f = drill_.form;
     f.Timer3Enabled = false;
     if (auto colour = drill_.dialogs().chooseColour(f.ColorDialog1)) {
-        markLive(liveSettings_, lines);
+        markLive(liveSettings_, fields, SettingGroup::Background);
         f.ColorDialog1 = *colour;
-        for (Control* c : fields) {
-            c->color = *colour;
+        for (Control Form::*field : fields) {
+            (f.*field).color = *colour;
         }
     }
     f.focus = FocusRequest::Memo1;
@@ -18,27 +17,28 @@ void Catalogue::chooseBackground(std::initializer_list<Control*> fields,
 }
 
 void Catalogue::SpdBtnColor1Click() {
-    Form& f = drill_.form;
-    chooseBackground({&f.tangodisp, &f.imidisp, &f.imidisp2, &f.Bangodisp, &f.imidisp3},
-                     {21, 22, 23, 24, 25});
+    chooseBackground(
+        {&Form::tangodisp, &Form::imidisp, &Form::imidisp2, &Form::Bangodisp, &Form::imidisp3});
 }
 
 void Catalogue::color2Click() {
-    chooseBackground({&drill_.form.Memo2}, {28});
+    chooseBackground({&Form::Memo2});
 }
 
 void Catalogue::color3Click() {
-    chooseBackground({&drill_.form.Memo1}, {29});
+    chooseBackground({&Form::Memo1});
 }
 
 void Catalogue::SpdBtnFontClick() {
     Form& f = drill_.form;
     f.Timer3Enabled = false;
     if (auto font = drill_.dialogs().chooseFont(f.FontDialog1)) {
-        markLive(liveSettings_, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15, 16, 17, 18, 19, 20});
+        const auto fields = {&Form::tangodisp, &Form::imidisp, &Form::imidisp2, &Form::Memo2,
+                             &Form::Memo1};
+        markLive(liveSettings_, fields, SettingGroup::Font);
         f.FontDialog1 = *font;
-        for (Control* c : {&f.tangodisp, &f.imidisp, &f.imidisp2, &f.Memo2, &f.Memo1}) {
-            c->font = *font;
+        for (Control Form::*field : fields) {
+            (f.*field).font = *font;
         }
         // The slider clamps to 10..30 and resizes the question lines only
         // when its position changes.
@@ -52,7 +52,7 @@ void Catalogue::KotaefontClick() {
     // The countdown keeps running while this dialog is open.
     Form& f = drill_.form;
     if (auto font = drill_.dialogs().chooseFont(f.FontDialog2)) {
-        markLive(liveSettings_, {4, 5, 9, 10, 14, 15, 19, 20});
+        markLive(liveSettings_, {&Form::Memo2, &Form::Memo1}, SettingGroup::Font);
         f.FontDialog2 = *font;
         f.Memo2.font = *font;
         f.Memo1.font = *font;

@@ -4,6 +4,7 @@
 #include "cp932.h"
 #include "file_writer.h"
 #include "form_controls.h"
+#include "integer_text.h"
 
 #include <cmath>
 
@@ -18,21 +19,23 @@ int scaled(int value, int numerator, int denominator) {
 
 Catalogue::Catalogue(Drill& drill) : drill_(drill) {
     drill_.onSetCompleted = [this](const std::string& entry) { setCompleted(entry); };
+    drill_.storedAnswerColour = [this] {
+        static constexpr int line = settingLine(&Form::Memo1, SettingKind::FontColour);
+        static_assert(line > 0);
+        return integerLine(drill_.state.SettingsList, line);
+    };
 }
 
 Catalogue::~Catalogue() {
     drill_.onSetCompleted = nullptr;
+    drill_.storedAnswerColour = nullptr;
 }
 
 void Catalogue::fitToScreen() {
     Form& f = drill_.form;
     DrillState& st = drill_.state;
     const int screenWidth = drill_.screen().width();
-    if (screenWidth >= 900) {
-        st.StripDX = 0;
-        st.StripDY = 57;
-        st.MarkDX = -305;
-    } else {
+    if (geometry::isNarrow(screenWidth)) {
         // The divisor is the outer width before scaling.
         const int divisor = f.Width + 120;
         f.ScaleRatio = static_cast<double>(screenWidth) / divisor;
@@ -42,14 +45,12 @@ void Catalogue::fitToScreen() {
             Font& font = (f.*c.member).font;
             font.size = scaled(font.size, screenWidth, divisor);
         }
-        // The offsets that place the strip and the marks inside the scaled
-        // window are exact at 800 pixels and follow the ratio elsewhere.
-        const double r = screenWidth / 800.0;
-        st.StripDX = 23 - static_cast<int>(std::lround(20 * r));
-        st.StripDY = 420 - static_cast<int>(std::lround(315 * r));
-        st.MarkDX = 82 - static_cast<int>(std::lround(337 * r));
     }
-    st.MarkDY = 355;
+    const geometry::SurfaceOffsets offsets = geometry::surfaceOffsets(screenWidth);
+    st.StripDX = offsets.stripDX;
+    st.StripDY = offsets.stripDY;
+    st.MarkDX = offsets.markDX;
+    st.MarkDY = offsets.markDY;
 }
 
 void Catalogue::centreOnScreen() {
@@ -73,7 +74,7 @@ void Catalogue::FormCreate() {
     st.SettingsList.clear();
     st.CurrentBase = 2;
     st.CurrentFileName.clear();
-    st.Position = 1;
+    st.rewind();
     st.TimeLimit = 20;
     st.SecondsLeft = 20;
     f.Panel4.text = std::to_string(st.TimeLimit);
@@ -87,7 +88,7 @@ void Catalogue::FormCreate() {
     st.SettingsList = readSettings(drill_.programDir());
     applySettings(st.SettingsList, f, &liveSettings_);
 
-    // The counts of the last run (lines 26 and 27) are not carried over.
+    // The counts of the last run are not carried over.
     st.TotalRight = 0;
     st.TotalWrong = 0;
     f.AllCountR_.text = "0";

@@ -30,81 +30,114 @@ LineList readSettings(const ProgramDir& dir) {
     return readLineFile(dir.resolve(SettingsFileName), SettingsFileName, MaxSettingsFileBytes);
 }
 
+namespace {
+
+bool isFontKind(SettingKind kind) {
+    return kind == SettingKind::FontName || kind == SettingKind::FontColour ||
+           kind == SettingKind::FontSize || kind == SettingKind::FontStyle;
+}
+
+bool isCounter(SettingKind kind) {
+    return kind == SettingKind::Right || kind == SettingKind::Wrong;
+}
+
+void applyLine(const LineList& lines, const SettingLine& s, Control& c) {
+    switch (s.kind) {
+    case SettingKind::FontName:
+        c.font.name = lineAt(lines, s.line);
+        break;
+    case SettingKind::FontColour:
+        c.font.color = integerLine(lines, s.line);
+        break;
+    case SettingKind::FontSize:
+        c.font.size = integerLine(lines, s.line);
+        break;
+    case SettingKind::FontStyle:
+        c.font.style = styleOf(lines, s.line);
+        break;
+    case SettingKind::Background:
+        c.color = integerLine(lines, s.line);
+        break;
+    case SettingKind::Right:
+    case SettingKind::Wrong:
+        break;
+    }
+}
+
+void storeLine(LineList& lines, const SettingLine& s, const Control& c) {
+    switch (s.kind) {
+    case SettingKind::FontName:
+        put(lines, s.line, c.font.name);
+        break;
+    case SettingKind::FontColour:
+        put(lines, s.line, c.font.color);
+        break;
+    case SettingKind::FontSize:
+        put(lines, s.line, c.font.size);
+        break;
+    case SettingKind::FontStyle:
+        // Only bold, italic, underline and strike-out are a style; the file holds 0..15.
+        put(lines, s.line, static_cast<std::int32_t>(c.font.style & 0x0F));
+        break;
+    case SettingKind::Background:
+        put(lines, s.line, c.color);
+        break;
+    case SettingKind::Right:
+    case SettingKind::Wrong:
+        break;
+    }
+}
+
+} // namespace
+
+void markLive(LiveLines& live, std::initializer_list<Control Form::*> fields, SettingGroup group) {
+    for (const SettingLine& s : SettingsLayout) {
+        const bool inGroup =
+            group == SettingGroup::Font ? isFontKind(s.kind) : s.kind == SettingKind::Background;
+        for (Control Form::*field : fields) {
+            if (inGroup && s.field == field) {
+                live.set(static_cast<size_t>(s.line));
+            }
+        }
+    }
+}
+
 void applySettings(const LineList& lines, Form& form, LiveLines* applied) {
-    LiveLines ignored;
-    LiveLines& live = applied ? *applied : ignored;
-    auto integer = [&](long index) {
-        std::int32_t value = integerLine(lines, index);
-        live.set(static_cast<size_t>(index));
-        return value;
-    };
-    Font* const fonts[] = {&form.tangodisp.font, &form.imidisp.font, &form.imidisp2.font,
-                           &form.Memo2.font, &form.Memo1.font};
-    for (long i = 0; i < 5; ++i) {
-        fonts[i]->name = lineAt(lines, 1 + i);
-        live.set(static_cast<size_t>(1 + i));
+    for (const SettingLine& s : SettingsLayout) {
+        if (isCounter(s.kind)) {
+            continue;
+        }
+        applyLine(lines, s, form.*s.field);
+        if (applied) {
+            applied->set(static_cast<size_t>(s.line));
+        }
     }
-    for (long i = 0; i < 5; ++i) {
-        fonts[i]->color = integer(6 + i);
-    }
-    form.Memo2.font.size = integer(14);
-    form.Memo1.font.size = integer(15);
-    for (long i = 0; i < 5; ++i) {
-        fonts[i]->style = styleOf(lines, 16 + i);
-        live.set(static_cast<size_t>(16 + i));
-    }
-    form.tangodisp.color = integer(21);
-    form.imidisp.color = integer(22);
-    form.imidisp2.color = integer(23);
-    form.imidisp3.color = integer(24);
-    form.Bangodisp.color = integer(25);
-    form.Memo2.color = integer(28);
-    form.Memo1.color = integer(29);
-
-    // The question-font dialog keeps its design size.
-    form.FontDialog1.name = lineAt(lines, 1);
-    form.FontDialog1.color = integerLine(lines, 6);
-    form.FontDialog1.style = styleOf(lines, 16);
-
-    form.FontDialog2.name = lineAt(lines, 4);
-    form.FontDialog2.color = integerLine(lines, 9);
-    form.FontDialog2.size = integerLine(lines, 14);
-    form.FontDialog2.style = styleOf(lines, 19);
-
-    form.ColorDialog1 = integerLine(lines, 21);
+    // Each dialog opens on what its fields show; the question-font dialog
+    // keeps its design size.
+    const Font& question = form.tangodisp.font;
+    form.FontDialog1.name = question.name;
+    form.FontDialog1.color = question.color;
+    form.FontDialog1.style = question.style;
+    const Font& answer = form.Memo2.font;
+    form.FontDialog2.name = answer.name;
+    form.FontDialog2.color = answer.color;
+    form.FontDialog2.size = answer.size;
+    form.FontDialog2.style = answer.style;
+    form.ColorDialog1 = form.tangodisp.color;
 }
 
 void storeSettings(LineList& lines, const Form& form, const DrillState& state,
                    const LiveLines& live) {
-    auto store = [&](long index, auto value) {
-        if (live.test(static_cast<size_t>(index))) {
-            put(lines, index, value);
+    for (const SettingLine& s : SettingsLayout) {
+        // The run's counters are always the run's.
+        if (s.kind == SettingKind::Right) {
+            put(lines, s.line, state.TotalRight);
+        } else if (s.kind == SettingKind::Wrong) {
+            put(lines, s.line, state.TotalWrong);
+        } else if (live.test(static_cast<size_t>(s.line))) {
+            storeLine(lines, s, form.*s.field);
         }
-    };
-    const Control* const fields[] = {&form.tangodisp, &form.imidisp, &form.imidisp2, &form.Memo2,
-                                     &form.Memo1};
-    for (long i = 0; i < 5; ++i) {
-        store(1 + i, fields[i]->font.name);
     }
-    for (long i = 0; i < 5; ++i) {
-        store(6 + i, fields[i]->font.color);
-    }
-    store(14, form.Memo2.font.size);
-    store(15, form.Memo1.font.size);
-    // Only bold, italic, underline and strike-out are a style; the file holds 0..15.
-    for (long i = 0; i < 5; ++i) {
-        store(16 + i, static_cast<std::int32_t>(fields[i]->font.style & 0x0F));
-    }
-    store(21, form.tangodisp.color);
-    store(22, form.imidisp.color);
-    store(23, form.imidisp2.color);
-    store(24, form.imidisp3.color);
-    store(25, form.Bangodisp.color);
-    // The run's counters are always the run's.
-    put(lines, 26, state.TotalRight);
-    put(lines, 27, state.TotalWrong);
-    store(28, form.Memo2.color);
-    store(29, form.Memo1.color);
 }
 
 LineList saveSettings(const ProgramDir& dir, const Form& form, const DrillState& state,

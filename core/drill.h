@@ -43,6 +43,10 @@ class Drill {
     // Called when a set loaded from the catalogue is completed without a
     // miss, with the entry name of LoadedBy; the catalogue marks it.
     std::function<void(const std::string& entry)> onSetCompleted;
+    // The answer field's normal text colour as the learner's settings keep
+    // it; throws a RuntimeError when they cannot say. Installed by the
+    // catalogue; without it the design colour is used.
+    std::function<Colour()> storedAnswerColour;
 
     Dispatcher& dispatcher() { return dispatcher_; }
     const ProgramDir& programDir() const { return dir_; }
@@ -77,6 +81,11 @@ class Drill {
     void SpdBtnSusumeruClick();
     void SpdBtnShuryoClick();
     void CloseSet();
+    // Begins the pass again after the list was edited and shows the question
+    // at line `base`, or the next one still queued, or the last queued. The
+    // miss flag stays only if the question on screen is still the one at
+    // `previousBase` (-1: a different question in any case).
+    void restartAt(int base, int previousBase = -1);
     void changeClick();
     void SpeedButtonseisekiclearClick();
 
@@ -90,9 +99,9 @@ class Drill {
     // Leaving editor mode.
     void Button6Click();
 
-    // The answer field's normal text colour: settings line 10. A line that
-    // cannot be read is reported once per run and the design colour is used,
-    // so the drill never stops half-way through a right answer.
+    // The answer field's normal text colour, from storedAnswerColour. A
+    // failure is reported once per run and the design colour is used, so the
+    // drill never stops half-way through a right answer.
     Colour normalAnswerColour();
     bool awaitingAcknowledgement() const { return form.Memo1.font.color == colours::Red; }
     bool drillRunning() const { return !form.SpdBtnTimer.visible; }

@@ -34,7 +34,7 @@ void Drill::showCounters() {
 }
 
 void Drill::coverMarkerRow(int count) {
-    form.surface.text(-state.StripDX, 433 - state.StripDY, std::string(count, 'o'),
+    form.surface.text(-state.StripDX, geometry::markerRowY(state.StripDY), std::string(count, 'o'),
                       colours::DarkBlue);
 }
 
@@ -47,10 +47,7 @@ void Drill::SpdBtnkaitouClick() {
 }
 
 void Drill::closeAfterPass(const char* message) {
-    state.QuestionList.clear();
-    state.CurrentFileName.clear();
-    state.clearPassed();
-    state.Position = 1;
+    state.closeSet();
     if (message) {
         dialogs_.information(message);
     }
@@ -89,11 +86,11 @@ void Drill::judge() {
             PaintMark(false);
             form.tokuten.text = std::to_string(RightRate()) + rateSuffix();
         }
-        if (state.WrongMarkX > 348) {
+        if (state.WrongMarkX > geometry::MarkRowFull) {
             state.WrongMarkX = 0;
             dialogs_.information("間違いが多すぎます。再挑戦して下さい。");
         }
-        if (state.WrongMarkX > 300 && screen_.width() < 900) {
+        if (state.WrongMarkX > geometry::NarrowMarkRowFull && geometry::isNarrow(screen_.width())) {
             state.WrongMarkX = 0;
             dialogs_.information("間違いが多すぎます。再挑戦して下さい。");
         }
@@ -118,7 +115,7 @@ void Drill::judge() {
     }
 
     state.LastWrong = 0;
-    if (state.RightMarkX > 348) {
+    if (state.RightMarkX > geometry::MarkRowFull) {
         state.RightMarkX = 0;
     }
     if (!MissedCurrent) {

@@ -36,11 +36,8 @@ void Drill::SpdBtnSusumeruClick() {
 }
 
 void Drill::CloseSet() {
-    state.QuestionList.clear();
-    state.CurrentFileName.clear();
-    state.clearPassed();
+    state.closeSet();
     state.LoadedBy.reset();
-    state.Position = 1;
     ResetDisplay();
     kotakesuClick();
     EraseMarks();

@@ -5,6 +5,8 @@
 #include "cp932.h"
 #include "errors.h"
 
+#include <algorithm>
+
 Drill::Drill(const ProgramDir& dir, Dialogs& dialogs, Sounds& sounds, const Screen& screen)
     : dir_(dir), dialogs_(dialogs), sounds_(sounds), screen_(screen), dispatcher_(dialogs) {}
 
@@ -14,9 +16,9 @@ std::string shownPart(const std::string& line) {
 
 void Drill::blankStrip() {
     const int x0 = 0 - state.StripDX;
-    const int x1 = 1000 - state.StripDX;
-    form.surface.blankRow(x0, x1, 420 - state.StripDY);
-    form.surface.blankRow(x0, x1, 430 - state.StripDY);
+    const int x1 = geometry::StripRightX - state.StripDX;
+    form.surface.blankRow(x0, x1, geometry::stripRowY(state.StripDY));
+    form.surface.blankRow(x0, x1, geometry::StripLowerRowY - state.StripDY);
 }
 
 void Drill::BeginPass() {
@@ -29,8 +31,9 @@ void Drill::BeginPass() {
         const int count = questionCount(list);
         for (int k = 1; k <= count && k <= MaxQuestions; ++k) {
             if (state.Passed[k] == 0) {
-                form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY,
-                                  std::to_string(k), colours::White);
+                form.surface.text(geometry::stripNumberX(k, state.StripDX),
+                                  geometry::stripRowY(state.StripDY), std::to_string(k),
+                                  colours::White);
                 state.Queue[state.Position] = baseLineOf(k);
                 ++state.Position;
             }
@@ -44,9 +47,36 @@ void Drill::BeginPass() {
     ShowQuestion();
 }
 
+void Drill::restartAt(int base, int previousBase) {
+    // A pass that queues nothing (every question left already passed) shows
+    // slot 1 all the same; slots BeginPass does not fill keep base lines of an
+    // earlier, possibly longer list, so point slot 1 at a question that exists.
+    if (questionCount(state.QuestionList) > 0) {
+        state.Queue[1] = baseLineOf(1);
+    }
+    BeginPass();
+    // BeginPass leaves out questions already passed, so positions of the old
+    // queue no longer name the same questions.
+    const int length = std::clamp(state.QueueLength, 0, MaxQuestions);
+    int slot = std::max(length, 1);
+    for (int p = 1; p <= length; ++p) {
+        if (state.Queue[p] >= base) {
+            slot = p;
+            break;
+        }
+    }
+    state.Position = slot;
+    ShowQuestion();
+    // A miss belongs to the question it was made at.
+    if (state.CurrentBase != previousBase) {
+        MissedCurrent = false;
+    }
+}
+
 void Drill::PaintStripNumber(Colour colour) {
     const int k = questionNumberOf(state.CurrentBase);
-    form.surface.text((23 - state.StripDX) * k + 3, 420 - state.StripDY, std::to_string(k), colour);
+    form.surface.text(geometry::stripNumberX(k, state.StripDX), geometry::stripRowY(state.StripDY),
+                      std::to_string(k), colour);
 }
 
 std::optional<BitmapSize> Drill::pictureSize(const std::string& name) {
@@ -67,20 +97,22 @@ void Drill::drawBitmap(int x, int y, const std::string& name) {
 }
 
 void Drill::PaintMark(bool right) {
+    using namespace geometry;
     if (right) {
-        drawBitmap(state.RightMarkX + 82 - state.MarkDX, 364 - state.MarkDY, "right.bmp");
-        state.RightMarkX += 5;
+        drawBitmap(state.RightMarkX + MarkX - state.MarkDX, RightMarkY - state.MarkDY, "right.bmp");
+        state.RightMarkX += MarkStep;
     } else {
-        drawBitmap(state.WrongMarkX + 82 - state.MarkDX, 371 - state.MarkDY, "wrong.bmp");
-        state.WrongMarkX += 5;
+        drawBitmap(state.WrongMarkX + MarkX - state.MarkDX, WrongMarkY - state.MarkDY, "wrong.bmp");
+        state.WrongMarkX += MarkStep;
     }
 }
 
 void Drill::EraseMarks() {
     state.RightMarkX = 0;
     state.WrongMarkX = 0;
-    drawBitmap(80 - state.MarkDX, 364 - state.MarkDY,
-               screen_.width() >= 900 ? "kesu.bmp" : "kesu2.bmp");
+    // The narrow window's shorter rows have their own eraser.
+    drawBitmap(geometry::EraserX - state.MarkDX, geometry::RightMarkY - state.MarkDY,
+               geometry::isNarrow(screen_.width()) ? "kesu2.bmp" : "kesu.bmp");
 }
 
 int Drill::RightRate() const {

@@ -5,57 +5,57 @@
 #include "integer_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <utility>
 
+namespace {
+
+// The progress picture for each picture step (a right answer at the first
+// try is a step): image\NN.BMP. Steps past the table keep its last picture.
+constexpr std::array<int, 31> PictureByStep = {
+    1,                                      // before the first right answer
+    2,  3,  4,  5,  6,  7,  8,  9,  10,     // steps 1-9
+    1,  2,  3,  4,  5,  6,  7,  8,  9,  10, // steps 10-19 show the first ten again
+    11, 12,                                 // steps 20, 21
+    19, 20, 21, 22, 23, 24, 25, 26,         // steps 22-29
+    27,                                     // step 30 and on
+};
+
+// The question lines' font size by the longer of the first two lines, in
+// bytes: the first row whose minimum the length reaches.
+struct FontStep {
+    std::size_t fromBytes;
+    int size;
+};
+constexpr std::array<FontStep, 8> QuestionFontSizes = {{
+    {66, 16},
+    {61, 17},
+    {56, 18},
+    {51, 20},
+    {46, 21},
+    {41, 22},
+    {36, 23},
+    {1, 24},
+}};
+
+} // namespace
+
 std::string Drill::pictureFor(int step) {
-    int n;
-    if (step <= 0) {
-        n = 1;
-    } else if (step <= 9) {
-        n = step + 1;
-    } else if (step <= 19) {
-        n = step - 9;
-    } else if (step == 20) {
-        n = 11;
-    } else if (step == 21) {
-        n = 12;
-    } else if (step <= 29) {
-        n = step - 3;
-    } else {
-        n = 27;
-    }
+    const int last = static_cast<int>(PictureByStep.size()) - 1;
     char name[32];
-    std::snprintf(name, sizeof name, "image\\%02d.BMP", n);
+    std::snprintf(name, sizeof name, "image\\%02d.BMP",
+                  PictureByStep[static_cast<std::size_t>(std::clamp(step, 0, last))]);
     return name;
 }
 
-int Drill::questionFontSize(size_t l) {
-    if (l == 0) {
-        return 0;
+int Drill::questionFontSize(size_t longerLineBytes) {
+    for (const FontStep& step : QuestionFontSizes) {
+        if (longerLineBytes >= step.fromBytes) {
+            return step.size;
+        }
     }
-    if (l >= 66) {
-        return 16;
-    }
-    if (l >= 61) {
-        return 17;
-    }
-    if (l >= 56) {
-        return 18;
-    }
-    if (l >= 51) {
-        return 20;
-    }
-    if (l >= 46) {
-        return 21;
-    }
-    if (l >= 41) {
-        return 22;
-    }
-    if (l >= 36) {
-        return 23;
-    }
-    return 24;
+    return 0; // an empty line keeps the sizes as they are
 }
 
 void Drill::showPicture(const std::string& name) {
@@ -64,13 +64,16 @@ void Drill::showPicture(const std::string& name) {
 }
 
 Colour Drill::normalAnswerColour() {
+    static const Colour design = Form().Memo1.font.color;
+    if (!storedAnswerColour) {
+        return design;
+    }
     try {
-        return integerLine(state.SettingsList, 10);
+        return storedAnswerColour();
     } catch (const RuntimeError& e) {
         if (!std::exchange(reportedAnswerColour_, true)) {
             dialogs_.errorReport(e.what());
         }
-        static const Colour design = Form().Memo1.font.color;
         return design;
     }
 }
@@ -102,10 +105,11 @@ void Drill::ShowQuestion() {
     form.Memo2.text.clear();
     form.Memo1.text.clear();
 
-    const int y = 433 - state.StripDY;
-    form.surface.text(26 - state.StripDX, y, std::string(160, 'o'), colours::DarkBlue);
-    form.surface.text((23 - state.StripDX) * ((state.CurrentBase + 1) / 4) + 26 - state.StripDX, y,
-                      "o", colours::Yellow);
+    const int y = geometry::markerRowY(state.StripDY);
+    form.surface.text(geometry::MarkerX - state.StripDX, y, std::string(160, 'o'),
+                      colours::DarkBlue);
+    form.surface.text(geometry::markerX(questionNumberOf(state.CurrentBase), state.StripDX), y, "o",
+                      colours::Yellow);
 
     form.SpdBtnTimer.visible = false;
     kotakesuClick();
@@ -123,7 +127,7 @@ void Drill::ResetDisplay() {
                        &form.imidisp, &form.imidisp2, &form.Memo2, &form.Memo1}) {
         c->text.clear();
     }
-    form.surface.text(-state.StripDX, 433 - state.StripDY, std::string(132, 'o'),
+    form.surface.text(-state.StripDX, geometry::markerRowY(state.StripDY), std::string(132, 'o'),
                       colours::DarkBlue);
     SpdBtnClearClick();
     form.SpdBtnTimer.visible = true;

@@ -16,6 +16,7 @@
 #include "drill.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -67,19 +68,12 @@ class Editor {
     static std::string keptWhole(const std::string& original, const std::string& result);
     void createQuestions();
     // True (after telling the learner) when the set was closed while a box
-    // was open: the list is emptied then, never changed otherwise.
-    bool setClosedSince(std::size_t linesBefore);
+    // was open, `generation` being the state's generation before it opened.
+    bool setClosedSince(std::uint64_t generation);
     bool setIsFull() const;
     // Focus back to typing, or to the acknowledgement when a timeout judged
     // wrongly while a box was open.
     void focusAnswer();
-    // Rebuilds the queue and shows the question at line `base` (or the next
-    // one queued). The miss flag stays only if the question on screen is still
-    // the one at `previousBase` (-1: a different question in any case).
-    void restartPassAt(int base, int previousBase = -1);
-    void beginPass();
-    void insertQuestion(int at, const LineList& record);
-    void removeQuestion(int base);
     void saveStep(int minimumLines);
     std::filesystem::path userFileDir() const;
     void makeUserFileDir() const;

@@ -9,7 +9,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
                                   LineList& record) {
     static const std::array<const char*, 4> digits = {"１", "２", "３", "４"};
     Form& form = drill_.form;
-    const std::size_t lines = drill_.state.QuestionList.size();
+    const std::uint64_t generation = drill_.state.generation();
     record.assign(4, std::string());
     std::string& line1 = record[0];
     std::string& line2 = record[1];
@@ -31,7 +31,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
 
     showDraft(0);
     line1 = input(stem + digits[0], "１行目の問題文を入力して下さい。");
-    if (setClosedSince(lines)) {
+    if (setClosedSince(generation)) {
         return Asked::SetClosed;
     }
     if (line1.empty()) {
@@ -41,7 +41,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
     form.Memo2.text.clear();
 
     line2 = input(stem + digits[1], cp932::excerpt(line1) + " の下の問題文を入力して下さい。");
-    if (setClosedSince(lines)) {
+    if (setClosedSince(generation)) {
         return Asked::SetClosed;
     }
     if (line2.empty()) {
@@ -51,7 +51,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
 
     line3 = input(stem + digits[2],
                   cp932::excerpt(line2) + " の下の問題文を入力して下さい。無い時は空白を。");
-    if (setClosedSince(lines)) {
+    if (setClosedSince(generation)) {
         return Asked::SetClosed;
     }
     if (line3.empty()) {
@@ -60,7 +60,7 @@ Editor::Asked Editor::askQuestion(const std::string& stem, int number, bool numb
     showDraft(3);
 
     answer = input(stem + digits[3], "答を入力して下さい。");
-    if (setClosedSince(lines)) {
+    if (setClosedSince(generation)) {
         return Asked::SetClosed;
     }
     showDraft(3);

@@ -26,9 +26,9 @@ void Editor::TuikaClick() {
                 record[3].empty()) {
                 break;
             }
-            insertQuestion(at, record);
+            s.insertQuestionAt(at, record);
             // The next question follows this one: it is on screen now.
-            restartPassAt(at);
+            drill_.restartAt(at);
             drill_.form.Memo2.text = record[3];
         }
         saveStep(3);
@@ -39,8 +39,8 @@ void Editor::TuikaClick() {
 void Editor::HenkouClick() {
     DrillState& s = drill_.state;
     Form& form = drill_.form;
-    const std::size_t lines = s.QuestionList.size();
-    if (lines > 2) {
+    const std::uint64_t generation = s.generation();
+    if (s.QuestionList.size() > 2) {
         struct Box {
             const char* caption;
             const char* prompt;
@@ -63,7 +63,7 @@ void Editor::HenkouClick() {
         bool complete = true;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const std::string text = input(boxes[i].caption, boxes[i].prompt, old[i]);
-            if (setClosedSince(lines) || text.empty()) {
+            if (setClosedSince(generation) || text.empty()) {
                 complete = false;
                 break;
             }
@@ -84,25 +84,22 @@ void Editor::HenkouClick() {
 void Editor::SakujoClick() {
     DrillState& s = drill_.state;
     Form& form = drill_.form;
-    const std::size_t lines = s.QuestionList.size();
-    if (lines <= 2) {
+    if (s.QuestionList.size() <= 2) {
         focusAnswer();
         return;
     }
+    const std::uint64_t generation = s.generation();
     const int base = s.CurrentBase;
     const Answer answer = drill_.dialogs().confirm(
         cp932::excerpt(lineAt(s.QuestionList, base)) + "　の問題を削除します。", true);
-    if (s.QuestionList.size() != lines) {
+    if (s.generation() != generation) {
         // The pass ended and closed the set while the box was open.
         focusAnswer();
         return;
     }
     const bool removed = answer == Answer::Yes;
     if (removed) {
-        removeQuestion(base);
-        if (base >= static_cast<int>(s.QuestionList.size()) - 2) {
-            --s.Position; // the last question went; 0 when it was the only one
-        }
+        s.removeQuestionAt(base);
     }
     if (questionCount(s.QuestionList) == 0) {
         // Nothing left to drill. The countdown stops, or its timeout would
@@ -116,7 +113,7 @@ void Editor::SakujoClick() {
     } else {
         // The drill restarts on the question that took the removed one's
         // place (after No, the same question), or on the new last one.
-        restartPassAt(base, removed ? -1 : base);
+        drill_.restartAt(base, removed ? -1 : base);
     }
     focusAnswer();
 }

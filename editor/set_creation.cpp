@@ -49,9 +49,9 @@ void Editor::createQuestions() {
             return;
         }
         const int base = baseLineOf(questionCount(s.QuestionList) + 1);
-        insertQuestion(base, record);
+        s.insertQuestionAt(base, record);
         ++created;
-        restartPassAt(base);
+        drill_.restartAt(base);
         drill_.form.Memo2.text = record[3];
         // An empty answer is stored too, and ends the dialogue.
         if (record[3].empty()) {
@@ -63,15 +63,15 @@ void Editor::createQuestions() {
 void Editor::Button2Click() {
     DrillState& s = drill_.state;
     Form& form = drill_.form;
-    const std::size_t lines = s.QuestionList.size();
-    if (lines <= 2) {
+    if (s.QuestionList.size() <= 2) {
         focusAnswer();
         return;
     }
+    const std::uint64_t generation = s.generation();
     const std::string oldTitle = s.QuestionList[0];
     const std::string title =
         input("タイトル名の変更", "新しいタイトルを入力して下さい。", oldTitle);
-    if (setClosedSince(lines) || title.empty()) {
+    if (setClosedSince(generation) || title.empty()) {
         focusAnswer();
         return;
     }
@@ -81,7 +81,7 @@ void Editor::Button2Click() {
     const std::string oldInstruction = s.QuestionList[1];
     const std::string instruction =
         input("設問の変更", "新しい設問文を入力して下さい。", oldInstruction);
-    if (setClosedSince(lines) || instruction.empty()) {
+    if (setClosedSince(generation) || instruction.empty()) {
         focusAnswer();
         return;
     }

@@ -80,12 +80,13 @@ void Editor::SaveUserFile(int minimumLines) {
     // The lines the learner asked to save. Should a tick end the pass and
     // close the set while the dialog is open, these are still written.
     const LineList lines = s.QuestionList;
+    const std::uint64_t generation = s.generation();
     const auto chosen = drill_.dialogs().saveFile({"", userFileDir(), s.CurrentFileName, true});
     if (!chosen) {
         return;
     }
     const fs::path path = fullPath(userFileDir(), *chosen);
-    if (s.QuestionList.size() == lines.size()) {
+    if (s.generation() == generation) {
         s.CurrentFileName = path;
     }
     FileWriter::writeLines(path, lines, path.string());

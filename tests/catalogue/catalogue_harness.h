@@ -26,7 +26,7 @@ struct CatalogueHarness : DrillHarness {
     }
     // Answers every question of the loaded numbered set right at once.
     void answerAllRight() {
-        const int n = drill->state.QueueLength;
+        const int n = drill->state.queueLength();
         for (int k = 1; k <= n; ++k) {
             answer("answer" + std::to_string(k));
         }

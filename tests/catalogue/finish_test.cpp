@@ -49,7 +49,7 @@ TEST(Finish, DecliningWritesNothingAndKeepsTheDrill) {
         EXPECT_FALSE(h.dialogs.closed);
         EXPECT_EQ(h.folder.read("font.txt"), before);
         EXPECT_EQ(h.state().QuestionList.size(), 14u);
-        EXPECT_EQ(h.state().Position, 2);
+        EXPECT_EQ(h.state().position(), 2);
         EXPECT_EQ(h.state().TotalRight, 1);
         EXPECT_EQ(h.state().TotalWrong, 1);
         // Reset to line 10 before the question, so no longer red: the

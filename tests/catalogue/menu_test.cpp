@@ -39,7 +39,7 @@ TEST(Menu, ChoosingAnEntryLoadsItsFileSetsTheCaptionAndStartsTheDrill) {
     h.click("K12Click");
     EXPECT_EQ(h.form().Caption, T + "中１英文法  様々な否定文  tango02.txt");
     EXPECT_EQ(h.state().LoadedBy, "K12");
-    EXPECT_EQ(h.state().QueueLength, 3);
+    EXPECT_EQ(h.state().queueLength(), 3);
     EXPECT_EQ(h.form().tangodisp.text, "question 1");
     EXPECT_FALSE(h.form().SpdBtnTimer.visible);
 
@@ -128,7 +128,7 @@ TEST(Menu, BadSetFilesStopTheEntryAtTheirStep) {
         h.click("K12Click");
         EXPECT_EQ(h.dialogs.errors().size(), errors);
         EXPECT_EQ(h.form().Caption, T + "中１英文法  題  tango02.txt");
-        EXPECT_EQ(h.state().QueueLength, 0);
+        EXPECT_EQ(h.state().queueLength(), 0);
         EXPECT_EQ(h.state().LoadedBy, "K12");
     }
 

@@ -147,6 +147,21 @@ TEST(Settings, ANonNumberStopsAtItsLine) {
     }
 }
 
+TEST(Settings, TheDrillReadsItsAnswerColourFromTheListHeld) {
+    CatalogueHarness h;
+    LineList s = defaultSettings();
+    s[10] = "red";
+    h.folder.writeLines("font.txt", s);
+    h.start();
+    h.load(numberedSet(3));
+    h.answer("answer1");
+    h.answer("answer2");
+    // Once where start-up stops, once from the drill however often it asks.
+    const std::string bad = "'red' は整数ではありません";
+    EXPECT_EQ(h.dialogs.errors(), (std::vector<std::string>{bad, bad}));
+    EXPECT_EQ(h.form().Memo1.font.color, colours::Black);
+}
+
 TEST(Settings, AHugeLineIsQuotedCutAndAHugeFileRefused) {
     LineList s = defaultSettings();
     s[6] = std::string(63, '7') + sj("あ") + std::string(1000000, 'x');

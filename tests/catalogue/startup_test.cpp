@@ -64,14 +64,16 @@ TEST(Startup, SetsDefaultsAppliesSettingsAndShowsZeroCounters) {
     settings[27] = "44";
     h.folder.writeLines("font.txt", settings);
     h.state().TotalRight = 3;
-    h.state().Position = 7;
+    h.load(numberedSet(3));
+    h.run([&] { h.drill->SpdBtnSusumeruClick(); });
+    ASSERT_EQ(h.state().position(), 2);
     h.start();
     EXPECT_TRUE(h.dialogs.errors().empty());
     EXPECT_TRUE(h.catalogue.created());
     EXPECT_EQ(h.state().SettingsList, settings);
     EXPECT_TRUE(h.state().QuestionList.empty());
     EXPECT_EQ(h.state().CurrentBase, 2);
-    EXPECT_EQ(h.state().Position, 1);
+    EXPECT_EQ(h.state().position(), 1);
     EXPECT_EQ(h.state().TimeLimit, 20);
     EXPECT_EQ(h.state().SecondsLeft, 20);
     EXPECT_FALSE(h.state().LoadedBy);

@@ -88,7 +88,7 @@ TEST(Judge, WrongThenRetypeCountsOnceAndEndsYellow) {
     EXPECT_EQ(h.state().TotalRight, 0);
     EXPECT_EQ(h.numberColour(1), colours::Yellow);
     EXPECT_EQ(h.sounds.played.back(), Sound::RightAfterMiss);
-    EXPECT_EQ(h.state().Passed[1], 0);
+    EXPECT_EQ(h.state().passed(1), 0);
     EXPECT_EQ(h.form().Bangodisp.text, "2");
 }
 
@@ -129,8 +129,8 @@ TEST(Judge, EndOfPassRestartAndQuit) {
     h.dialogs.answers = {Answer::No, Answer::Yes};
     h.answer("answer2");
     EXPECT_TRUE(h.dialogs.saw("confirm: もう一度最初から行いますか ?"));
-    EXPECT_EQ(h.state().QueueLength, 2);
-    EXPECT_EQ(h.state().Passed[2], 0);
+    EXPECT_EQ(h.state().queueLength(), 2);
+    EXPECT_EQ(h.state().passed(2), 0);
     EXPECT_FALSE(h.drill->PracticeMode);
     EXPECT_EQ(h.form().Bangodisp.text, "1");
 
@@ -159,7 +159,7 @@ TEST(Judge, ReaskPassFinishedOffersRestartAndNeverMarks) {
     h.dialogs.answers = {Answer::Yes};
     h.answer("answer2");
     ASSERT_TRUE(h.drill->PracticeMode);
-    EXPECT_EQ(h.state().QueueLength, 1);
+    EXPECT_EQ(h.state().queueLength(), 1);
     h.dialogs.answers = {Answer::No};
     h.answer("answer1");
     EXPECT_TRUE(h.dialogs.saw("confirm: 全問終了しました。もう一度最初から行いますか ??"));

@@ -15,7 +15,7 @@ TEST(Navigation, BackAndForwardStayInsideThePass) {
     h.run([&] { h.drill->SpdBtnSusumeruClick(); });
     h.run([&] { h.drill->SpdBtnSusumeruClick(); });
     EXPECT_EQ(h.form().Bangodisp.text, "3");
-    EXPECT_EQ(h.state().Position, 3);
+    EXPECT_EQ(h.state().position(), 3);
     EXPECT_EQ(h.form().henko_panel.text, sj("問題を１つ進めました。"));
     EXPECT_EQ(h.state().MissInPass, 1);
 }
@@ -40,7 +40,7 @@ TEST(Navigation, SkippingForwardEndsWithTheReaskOffer) {
     r.run([&] { r.drill->SpdBtnSusumeruClick(); });
     r.dialogs.answers = {Answer::Yes};
     r.answer("answer4");
-    EXPECT_EQ(r.state().QueueLength, 1);
+    EXPECT_EQ(r.state().queueLength(), 1);
     EXPECT_EQ(r.form().Bangodisp.text, "3");
 }
 
@@ -64,7 +64,7 @@ TEST(Navigation, MovingAwayFromAMissedQuestionCountsTheNextAsFirstTry) {
     f.run([&] { f.drill->SpdBtnSusumeruClick(); });
     f.answer("answer2");
     EXPECT_EQ(f.numberColour(2), colours::Blue);
-    EXPECT_EQ(f.state().Passed[2], 1);
+    EXPECT_EQ(f.state().passed(2), 1);
     EXPECT_EQ(f.state().TotalRight, 1);
     // The status panel shows for every question after the first.
     DrillHarness g;

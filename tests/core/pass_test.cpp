@@ -13,10 +13,10 @@ TEST(Pass, FreshSetQueuesEveryQuestionInWhite) {
     DrillHarness h;
     h.load(numberedSet(30));
     for (int k = 1; k <= 30; ++k) {
-        EXPECT_EQ(h.state().Queue[k], 4 * k - 2);
+        EXPECT_EQ(h.state().queued(k), 4 * k - 2);
         EXPECT_EQ(h.numberColour(k), colours::White) << k;
     }
-    EXPECT_EQ(h.state().QueueLength, 30);
+    EXPECT_EQ(h.state().queueLength(), 30);
     EXPECT_EQ(h.form().allmondai.text, "30");
     EXPECT_EQ(h.form().ShadowLabel2.text, "Type the answer");
     EXPECT_EQ(h.form().Bangodisp.text, "1");
@@ -98,10 +98,10 @@ TEST(Pass, ReaskQueuesOnlyMissedQuestions) {
     }
     ASSERT_TRUE(marker);
     EXPECT_EQ(marker->second, colours::DarkBlue);
-    EXPECT_EQ(r.state().QueueLength, 3);
-    EXPECT_EQ(r.state().Queue[1], 2);
-    EXPECT_EQ(r.state().Queue[2], 10);
-    EXPECT_EQ(r.state().Queue[3], 26);
+    EXPECT_EQ(r.state().queueLength(), 3);
+    EXPECT_EQ(r.state().queued(1), 2);
+    EXPECT_EQ(r.state().queued(2), 10);
+    EXPECT_EQ(r.state().queued(3), 26);
     // The new pass began with the marks erased.
     EXPECT_EQ(r.state().RightMarkX, 0);
     EXPECT_EQ(r.state().WrongMarkX, 0);
@@ -133,7 +133,7 @@ TEST(Pass, MegabyteLinesAreShownCutAndKeptWhole) {
 TEST(Pass, EmptyOrTitleOnlyListShowsNothing) {
     DrillHarness h;
     h.load({"title", "instruction"});
-    EXPECT_EQ(h.state().QueueLength, 0);
+    EXPECT_EQ(h.state().queueLength(), 0);
     EXPECT_EQ(h.form().Bangodisp.text, "");
     EXPECT_EQ(h.form().ShadowLabel2.text, "");
     EXPECT_EQ(h.form().allmondai.text, "");
@@ -199,10 +199,10 @@ TEST(Presentation, UnreadablePicturesAndAnswerColourNeverLockTheDrill) {
     for (const char* name : {"image/01.BMP", "image/02.BMP", "right.bmp", "kesu.bmp"}) {
         std::filesystem::remove(h.folder.path(name));
     }
-    h.state().SettingsList[10] = "red";
+    h.drill->storedAnswerColour = []() -> Colour { throw NotIntegerError("red"); };
     h.load(numberedSet(3));
     EXPECT_EQ(h.form().tangodisp.text, "question 1");
-    EXPECT_EQ(h.state().QueueLength, 3);
+    EXPECT_EQ(h.state().queueLength(), 3);
     h.answer("answer1");
     h.answer("answer2");
     // Each question counted once, the drill moved on, the countdown restarted.
@@ -237,8 +237,16 @@ TEST(Presentation, AFileWithoutAWholeQuestionStartsNoDrill) {
 
 TEST(Presentation, EmptyListChangesOnlyPictureAndBase) {
     DrillHarness h;
+    // Question 1 passed, the next pass queues question 2 first; the set
+    // closed, slot 1 keeps its base line.
+    h.load(numberedSet(3));
+    h.answer("answer1");
+    h.run([&] {
+        h.drill->BeginPass();
+        h.drill->CloseSet();
+    });
+    ASSERT_EQ(h.state().queued(1), 6);
     h.state().PictureStep = 22;
-    h.state().Queue[1] = 6;
     h.run([&] { h.drill->ShowQuestion(); });
     EXPECT_EQ(h.form().Image2Picture, "image\\19.BMP");
     EXPECT_EQ(h.state().CurrentBase, 6);

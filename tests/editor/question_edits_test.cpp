@@ -33,8 +33,8 @@ TEST(AddQuestion, AfterQuestionTwoOfThree) {
 
     EXPECT_EQ(h.state().QuestionList, withInserted(numberedSet(3), 10, added));
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"3", "new 1", "new 2", " ", "new"}));
-    EXPECT_EQ(h.state().Position, 3);
-    EXPECT_EQ(h.state().QueueLength, 4);
+    EXPECT_EQ(h.state().position(), 3);
+    EXPECT_EQ(h.state().queueLength(), 4);
     EXPECT_EQ(h.numberColour(4), colours::White);
     EXPECT_EQ(h.dialogs.log,
               (std::vector<std::string>{
@@ -60,7 +60,7 @@ TEST(AddQuestion, AtTheEndAndTwoInOneRun) {
     end.click(&Editor::TuikaClick);
     EXPECT_EQ(end.state().QuestionList, withInserted(numberedSet(3), 14, added));
     EXPECT_EQ(end.form().Bangodisp.text, "4");
-    EXPECT_EQ(end.state().Position, 4);
+    EXPECT_EQ(end.state().position(), 4);
 
     EditorHarness two;
     two.load(numberedSet(3));
@@ -73,7 +73,7 @@ TEST(AddQuestion, AtTheEndAndTwoInOneRun) {
     EXPECT_EQ(list[10], "B1");
     EXPECT_EQ(list[14], "question 2");
     EXPECT_EQ(two.shown(), (std::vector<std::string>{"3", "B1", "B2", " ", "b"}));
-    EXPECT_EQ(two.state().QueueLength, 5);
+    EXPECT_EQ(two.state().queueLength(), 5);
 }
 
 TEST(AddQuestion, ACancelledAnswerStoresNothingButTheSaveIsOffered) {
@@ -99,7 +99,7 @@ TEST(AddQuestion, TheThirtyThirdIsRefusedBeforeItsFirstBox) {
     EXPECT_EQ(log[log.size() - 2], std::string("info: ") + Editor::SetFullMessage);
     EXPECT_EQ(log.back(), "save");
     EXPECT_EQ(questionCount(h.state().QuestionList), 32);
-    EXPECT_EQ(h.state().QueueLength, 32);
+    EXPECT_EQ(h.state().queueLength(), 32);
 
     h.dialogs.log.clear();
     h.click(&Editor::TuikaClick);
@@ -119,13 +119,13 @@ TEST(EditQuestions, ResultsStayWithTheirQuestionsAndTheQueueDecidesWhatIsShown) 
     h.inputs(added);
     h.click(&Editor::TuikaClick);
     const auto& s = h.state();
-    EXPECT_EQ(s.Passed[1], 1);
-    EXPECT_EQ(s.Passed[2], 0); // the new question
-    EXPECT_EQ(s.Passed[3], 1); // the former question 2
-    EXPECT_EQ(s.Passed[4], 0);
-    EXPECT_EQ(s.QueueLength, 2);
-    EXPECT_EQ(s.Queue[1], 6);
-    EXPECT_EQ(s.Queue[2], 14);
+    EXPECT_EQ(s.passed(1), 1);
+    EXPECT_EQ(s.passed(2), 0); // the new question
+    EXPECT_EQ(s.passed(3), 1); // the former question 2
+    EXPECT_EQ(s.passed(4), 0);
+    EXPECT_EQ(s.queueLength(), 2);
+    EXPECT_EQ(s.queued(1), 6);
+    EXPECT_EQ(s.queued(2), 14);
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"2", "new 1", "new 2", " ", "new"}));
     EXPECT_FALSE(h.numberColour(1));
     EXPECT_EQ(h.numberColour(2), colours::White);
@@ -135,9 +135,9 @@ TEST(EditQuestions, ResultsStayWithTheirQuestionsAndTheQueueDecidesWhatIsShown) 
     h.dialogs.answers = {Answer::Yes};
     h.click(&Editor::SakujoClick);
     EXPECT_EQ(s.QuestionList, numberedSet(3));
-    EXPECT_EQ(s.Passed[2], 1);
-    EXPECT_EQ(s.Passed[3], 0);
-    EXPECT_EQ(s.QueueLength, 1);
+    EXPECT_EQ(s.passed(2), 1);
+    EXPECT_EQ(s.passed(3), 0);
+    EXPECT_EQ(s.queueLength(), 1);
     EXPECT_EQ(h.form().tangodisp.text, "question 3");
 }
 
@@ -250,7 +250,7 @@ TEST(DeleteQuestion, YesShowsTheNextQuestionOrTheNewLast) {
               std::vector<std::string>{"confirm3: question 2　の問題を削除します。"});
     EXPECT_EQ(h.state().QuestionList, withoutQuestion(numberedSet(3), 6));
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"2", "question 3", "meaning 3", " ", ""}));
-    EXPECT_EQ(h.state().Position, 2);
+    EXPECT_EQ(h.state().position(), 2);
     EXPECT_TRUE(h.form().Timer3Enabled); // deleting leaves the countdown running
     EXPECT_EQ(h.dialogs.log.size(), 1u); // and offers no save
 
@@ -258,7 +258,7 @@ TEST(DeleteQuestion, YesShowsTheNextQuestionOrTheNewLast) {
     h.click(&Editor::SakujoClick);
     EXPECT_EQ(h.state().QuestionList, withoutQuestion(numberedSet(2), 6));
     EXPECT_EQ(h.form().tangodisp.text, "question 1");
-    EXPECT_EQ(h.state().Position, 1);
+    EXPECT_EQ(h.state().position(), 1);
 }
 
 TEST(DeleteQuestion, TheOnlyQuestion) {
@@ -272,7 +272,7 @@ TEST(DeleteQuestion, TheOnlyQuestion) {
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"1", "", "", "", ""}));
     EXPECT_EQ(h.numberColour(1), colours::White);
     EXPECT_EQ(h.state().CurrentBase, 2);
-    EXPECT_EQ(h.state().Position, 0);
+    EXPECT_EQ(h.state().position(), 0);
     // No countdown is left to judge an answer to no question.
     EXPECT_FALSE(h.form().Timer3Enabled);
     for (int i = 0; i < 30; ++i) {
@@ -297,7 +297,7 @@ TEST(DeleteQuestion, NoOrCancelRestartsOnTheSameQuestion) {
         h.click(&Editor::SakujoClick);
         EXPECT_EQ(h.state().QuestionList, numberedSet(3));
         // Question 1, passed, leaves the queue; question 2 stays on screen.
-        EXPECT_EQ(h.state().QueueLength, 2);
+        EXPECT_EQ(h.state().queueLength(), 2);
         EXPECT_EQ(h.form().tangodisp.text, "question 2");
         EXPECT_EQ(h.state().MissInPass, 0);
         EXPECT_TRUE(h.drill->MissedCurrent);
@@ -312,7 +312,7 @@ TEST(DeleteQuestion, TheLastQuestionStillQueuedInAReaskPass) {
     h.clickDrill(&Drill::kotakesuClick);
     h.dialogs.answers = {Answer::Yes}; // ask the missed question again
     h.answer("answer2");
-    ASSERT_EQ(h.state().QueueLength, 1);
+    ASSERT_EQ(h.state().queueLength(), 1);
     h.enterEditorMode();
     h.dialogs.answers = {Answer::Yes};
     h.click(&Editor::SakujoClick);

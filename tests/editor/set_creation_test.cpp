@@ -49,9 +49,11 @@ TEST(NewSet, CancelAtEachBoxBeforeTheFirstQuestionIsComplete) {
     };
     for (const auto& c : cases) {
         EditorHarness h;
-        h.load(numberedSet(2));
+        h.load(numberedSet(3));
         h.state().LoadedBy = "K11";
-        h.state().Passed[2] = 1;
+        h.clickDrill(&Drill::SpdBtnSusumeruClick);
+        h.answer("answer2");
+        ASSERT_EQ(h.state().passed(2), 1);
         h.enterEditorMode();
         h.dialogs.answers = {Answer::Yes};
         h.inputs(c.typed);
@@ -61,7 +63,7 @@ TEST(NewSet, CancelAtEachBoxBeforeTheFirstQuestionIsComplete) {
         EXPECT_EQ(h.form().tangodisp.text, c.tangodisp);
         EXPECT_EQ(h.form().Memo2.text, "");
         EXPECT_FALSE(h.state().LoadedBy);
-        EXPECT_EQ(h.state().Passed[2], 0);
+        EXPECT_EQ(h.state().passed(2), 0);
         EXPECT_EQ(saveDialogs(h), ""); // fewer than 5 lines
         EXPECT_FALSE(h.form().Timer3Enabled);
     }
@@ -120,8 +122,8 @@ TEST(NewSet, TwoQuestionsAndAThirdEndedAtItsSecondBox) {
                                sj("飲む"),
                                sj("drinks#三人称単数")};
     EXPECT_EQ(h.state().QuestionList, expected);
-    EXPECT_EQ(h.state().Position, 2);
-    EXPECT_EQ(h.state().QueueLength, 2);
+    EXPECT_EQ(h.state().position(), 2);
+    EXPECT_EQ(h.state().queueLength(), 2);
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"3", "Third", "", "", ""}));
     EXPECT_EQ(h.numberColour(1), colours::White);
     EXPECT_EQ(h.numberColour(2), colours::White);
@@ -166,7 +168,7 @@ TEST(NewSet, TheThirtyThirdQuestionIsRefusedBeforeItsFirstBox) {
     EXPECT_EQ(h.state().QuestionList.size(), 2u + 32 * 4);
     EXPECT_EQ(h.state().QuestionList.back(), "a32");
     EXPECT_EQ(h.form().Bangodisp.text, "32");
-    EXPECT_EQ(h.state().QueueLength, 32);
+    EXPECT_EQ(h.state().queueLength(), 32);
 }
 
 TEST(NewSet, TextsOfTheFull255Bytes) {

@@ -48,8 +48,8 @@ TEST(TimerDuringBoxes, ARightTimeoutMovesOnButTheAddFollowsTheChosenQuestion) {
     ASSERT_EQ(list.size(), 18u);
     EXPECT_EQ(list[6], "n1");
     EXPECT_EQ(list[10], "question 2");
-    EXPECT_EQ(h.state().Passed[1], 1);
-    EXPECT_EQ(h.state().Passed[2], 0);
+    EXPECT_EQ(h.state().passed(1), 1);
+    EXPECT_EQ(h.state().passed(2), 0);
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"2", "n1", "n2", " ", "n"}));
 }
 

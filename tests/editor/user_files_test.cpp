@@ -49,7 +49,7 @@ TEST(OpenUserFile, ASampleBecomesTheDrillAndIsProposedForSaving) {
     EXPECT_EQ(h.state().QuestionList, sample);
     EXPECT_EQ(h.state().CurrentFileName, path);
     EXPECT_EQ(h.shown(), (std::vector<std::string>{"1", "I ( ) a pen.", "", " ", ""}));
-    EXPECT_EQ(h.state().QueueLength, 2);
+    EXPECT_EQ(h.state().queueLength(), 2);
     EXPECT_TRUE(h.form().Timer3Enabled);
 
     h.enterEditorMode();
@@ -66,7 +66,7 @@ TEST(OpenUserFile, TwoLinesShowTheTitleAndNoQuestion) {
     EXPECT_EQ(h.state().QuestionList.size(), 2u);
     EXPECT_EQ(h.form().Bangodisp.text, "");
     EXPECT_FALSE(h.numberColour(1));
-    EXPECT_EQ(h.state().QueueLength, 0);
+    EXPECT_EQ(h.state().queueLength(), 0);
 }
 
 TEST(OpenUserFile, RetryAfterAnUnreadableFile) {

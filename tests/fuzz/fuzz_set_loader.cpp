@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         }
-        if (drill.state.QueueLength < 0 || drill.state.QueueLength > MaxQuestions) {
+        if (drill.state.queueLength() < 0 || drill.state.queueLength() > MaxQuestions) {
             fuzzFailure("the queue outgrew the set");
         }
     }

@@ -6,11 +6,12 @@ DrillHarness::DrillHarness(int screenWidth) {
     screen.w = screenWidth;
     drill = std::make_unique<Drill>(folder.dir(), dialogs, sounds, screen);
     drill->state.SettingsList = defaultSettings();
-    if (screenWidth < 900) {
-        drill->state.StripDX = 3;
-        drill->state.StripDY = 105;
-        drill->state.MarkDX = -255;
-    }
+    // The offsets start-up sets for this screen.
+    const geometry::SurfaceOffsets offsets = geometry::surfaceOffsets(screenWidth);
+    drill->state.StripDX = offsets.stripDX;
+    drill->state.StripDY = offsets.stripDY;
+    drill->state.MarkDX = offsets.markDX;
+    drill->state.MarkDY = offsets.markDY;
     drill->form.Memo1.font.color = 0;
 }
 
@@ -60,7 +61,8 @@ void DrillHarness::tick() {
 
 std::optional<Colour> DrillHarness::numberColour(int k) const {
     const auto& s = drill->state;
-    auto at = drill->form.surface.charAt((23 - s.StripDX) * k + 3, 420 - s.StripDY);
+    auto at = drill->form.surface.charAt(geometry::stripNumberX(k, s.StripDX),
+                                         geometry::stripRowY(s.StripDY));
     if (!at || at->first == ' ') {
         return std::nullopt;
     }
