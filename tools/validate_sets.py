@@ -160,10 +160,10 @@ def check_vocab_question(k, q, answer, hint, report, where):
 class Spelled:
     """An answer kept for the check of American and British spellings."""
 
-    def __init__(self, where, answer, line3, pos=None, cue=None):
+    def __init__(self, where, answer, line3, pos=None, cue=None, meaning=""):
         self.where = where
         self.answer = answer
-        self.cued = sf.SPELLING_CUE_WORDS in line3
+        self.cued = sf.SPELLING_CUE_WORDS in line3 or sf.SPELLING_NAMED_WORDS in meaning
         self.pos = pos  # vocabulary sets: the cue's part of speech
         self.cue = cue  # vocabulary sets: a variant must keep first letter and count
 
@@ -231,7 +231,7 @@ def check_set(info, path, report, answers, sentences=None, spelled=None, fingerp
             parsed = sf.parse_cue(q[1]) if info.is_vocab else None
             spelled.append(Spelled("%s: question %d (%s)" % (where, k, answer), answer, q[2],
                                    parsed[0] if parsed else None,
-                                   q[1] if info.is_vocab else None))
+                                   q[1] if info.is_vocab else None, q[0]))
         key = tuple(q[:3])
         if key in seen_questions:
             report.problem("%s: question %d" % (where, k),

@@ -19,6 +19,9 @@ VOCAB_INSTRUCTION = "日本語の意味に合う英単語を入力しなさい�
 # column; sentence sets write the words into line 3 themselves.
 SPELLING_CUE = "（アメリカ式のつづりで）"
 SPELLING_CUE_WORDS = "アメリカ式のつづりで"
+# A meaning may ask for one spelling of a pair that is not British/American
+# (adviser/advisor: （語尾が -er のつづりで）); that rules the twin out as well.
+SPELLING_NAMED_WORDS = "のつづりで"
 US_MARK = "US"
 
 # Byte limits of the window: question lines 1 and 2 fill a 727-pixel field at

@@ -377,6 +377,8 @@ class Validator(unittest.TestCase):
         self.assertFalse(any("colour" in p for p in problems), problems)
         self.lines[4] = sf.SPELLING_CUE
         self.assertFalse(any("centre" in p for p in self.check(self.lines)[1]))
+        self.lines[2], self.lines[4] = "中心（語尾が -er のつづりで）", " "
+        self.assertFalse(any("centre" in p for p in self.check(self.lines)[1]))
         self.assertIsNone(validate_sets.unknown_words("xx_NONE", {"center"}))
 
     def test_reviewed_pair_whose_question_changed(self):
