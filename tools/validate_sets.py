@@ -226,7 +226,7 @@ def check_set(info, path, report, answers, sentences=None, spelled=None, fingerp
         q = lines[4 * k - 2:4 * k + 2]
         answer, hint = check_question(k, q, report, where)
         if fingerprints is not None:
-            fingerprints[(info.relpath, str(k))] = sf.question_fingerprint(q)
+            fingerprints[(info.relpath, str(k))] = (sf.question_fingerprint(q), answer)
         if spelled is not None:
             parsed = sf.parse_cue(q[1]) if info.is_vocab else None
             spelled.append(Spelled("%s: question %d (%s)" % (where, k, answer), answer, q[2],
@@ -360,7 +360,11 @@ def check_reviewed_pairs(path, fingerprints, report):
                            % (pair.decision, ", ".join(sf.REVIEW_DECISIONS)))
         elif pair.decision == "todo":
             report.problem(here, "not reviewed yet")
-        elif fingerprints.get((relpath, k)) != pair.fingerprint:
+        elif (relpath, k) in fingerprints and fingerprints[(relpath, k)][1] != answer:
+            # a row that points at another question was signed against the wrong one
+            report.problem(here, "question %s is not %r but %r" % (k, answer,
+                                                                  fingerprints[(relpath, k)][1]))
+        elif fingerprints.get((relpath, k), (None,))[0] != pair.fingerprint:
             report.problem(here, "the question changed since the pair was reviewed; read it "
                            "again, empty its fingerprint and run synonym_candidates.py --update")
 

@@ -398,6 +398,9 @@ class Validator(unittest.TestCase):
         signed = sf.question_fingerprint(self.lines[2:6])
         self.assertEqual(problems("distinct", signed), [])
         self.assertReported(problems("todo", signed), "not reviewed yet")
+        self.lines[5] = self.lines[5].replace("about#", "above#", 1)
+        self.assertReported(problems("distinct", signed), "question 1 is not 'about' but 'above'")
+        self.lines[5] = self.lines[5].replace("above#", "about#", 1)
         self.lines[2] = "～について（話題）"
         self.assertReported(problems("distinct", signed), "question changed since")
 
